@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <boost/json/value.hpp>
+
+#include <string>
+#include <string_view>
+
+// JSON text in and out. Doubles are written as plain shortest decimals ("18", "1.25"), as a
+// DataSnap server writes them, rather than Boost's "1.8E1"; NaN and infinities become null.
+std::string jsonText(const boost::json::value &value);
+void appendJsonText(std::string &out, const boost::json::value &value);
+
+// Parses a whole JSON text; raises EDBXError saying what was parsed and where it broke.
+boost::json::value parseJsonText(std::string_view text, const char *what);
+
+// UTF-8 of a JSON string as a QString.
+inline QString jsonString(const boost::json::string &text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Short JSON kind name for messages ("string", "number", ...).
+const char *jsonKindName(const boost::json::value &value);

@@ -1,0 +1,1 @@
+#include "server/mobilstokunit.h"
