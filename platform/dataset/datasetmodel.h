@@ -4,8 +4,8 @@
 #include <QMetaObject>
 #include <QPointer>
 
-class TClientDataSet;
-class TDataSource;
+#include "platform/dataset/clientdataset.h"
+#include "platform/dataset/datasource.h"
 
 // A table model over the data set a data source currently links; empty while detached.
 class DataSetModel : public QAbstractTableModel

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
-class TClientDataSet;
+#include "platform/dataset/clientdataset.h"
 
 // The link between a data set and the views that show it. Detaching (no data set, or disabled)
 // lets a worker fill the data set while the views show nothing; re-attaching resets them.
