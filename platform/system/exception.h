@@ -7,10 +7,7 @@
 class Exception : public std::exception
 {
 public:
-    explicit Exception(QString message)
-        : m_message(std::move(message))
-        , m_utf8(m_message.toUtf8())
-    {}
+    explicit Exception(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
     ~Exception() override = default;
 
     virtual QString ClassName() const { return QStringLiteral("Exception"); }
@@ -52,4 +49,12 @@ class EReadError : public Exception
 public:
     using Exception::Exception;
     QString ClassName() const override { return QStringLiteral("EReadError"); }
+};
+
+// An INI file that cannot be written.
+class EIniFileException : public Exception
+{
+public:
+    using Exception::Exception;
+    QString ClassName() const override { return QStringLiteral("EIniFileException"); }
 };
