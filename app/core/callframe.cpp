@@ -1,0 +1,1 @@
+#include "app/core/callframe.h"
