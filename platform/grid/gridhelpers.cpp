@@ -132,6 +132,7 @@ void applyCatalogueLook(GridView *view)
     view->setFooterVisible(true);
     view->setRowIndicatorVisible(false);
     view->setGridLines(true);
+    view->setFocusRectVisible(false);
 }
 
 void applyStockListLook(GridView *view)
