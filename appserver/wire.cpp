@@ -1,0 +1,196 @@
+#include "appserver/wire.h"
+
+#include "appserver/database.h"
+#include "platform/dbx/jsonmarshal.h"
+
+#include <QDate>
+
+#include <cmath>
+#include <limits>
+
+namespace json = boost::json;
+
+namespace appserver {
+
+json::string jsonString(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return json::string(utf8.constData(), std::size_t(utf8.size()));
+}
+
+json::array streamJson(const QByteArray &bytes)
+{
+    json::array a;
+    a.reserve(std::size_t(bytes.size()));
+    for (char c : bytes)
+        a.emplace_back(std::int64_t(static_cast<unsigned char>(c)));
+    return a;
+}
+
+QString hexText(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex().toUpper());
+}
+
+namespace {
+int columnSize(int type)
+{
+    switch (type) {
+    case DbxInt32:
+    case DbxDate:
+        return 4;
+    case DbxDouble:
+    case DbxInt64:
+        return 8;
+    case DbxBoolean:
+        return 2;
+    default:
+        return 255;
+    }
+}
+} // namespace
+
+DbxTable tableFromQuery(Statement &query, const std::vector<ColumnSpec> &columns)
+{
+    const int n = int(columns.size());
+    if (n != query.columnCount())
+        throw std::logic_error("column specs do not match the query");
+    DbxTable table;
+    for (const ColumnSpec &c : columns) {
+        const int size = columnSize(c.type);
+        table.addColumn(QString::fromUtf8(c.name), c.type, size, size);
+    }
+    while (query.step()) {
+        QVariantList row;
+        row.reserve(n);
+        for (int c = 0; c < n; ++c) {
+            if (query.isNull(c)) {
+                row.append(QVariant());
+                continue;
+            }
+            switch (columns[std::size_t(c)].type) {
+            case DbxInt32:
+                row.append(query.columnInt(c));
+                break;
+            case DbxInt64:
+                row.append(qlonglong(query.columnInt64(c)));
+                break;
+            case DbxDouble:
+                row.append(query.columnDouble(c));
+                break;
+            case DbxBoolean:
+                row.append(query.columnInt(c) != 0);
+                break;
+            case DbxBlob:
+                row.append(query.columnBlob(c));
+                break;
+            case DbxDate:
+                row.append(QDate::fromString(query.columnString(c), Qt::ISODate));
+                break;
+            default:
+                row.append(query.columnString(c));
+                break;
+            }
+        }
+        table.addRow(std::move(row));
+    }
+    return table;
+}
+
+namespace {
+const char *kindName(char kind)
+{
+    switch (kind) {
+    case 'I':
+        return "Integer";
+    case 'D':
+        return "Double";
+    case 'S':
+        return "string";
+    default:
+        return "TSonucBilgisi";
+    }
+}
+
+bool isIntegral(const json::value &v)
+{
+    if (v.is_int64())
+        return v.as_int64() >= std::numeric_limits<int>::min() &&
+               v.as_int64() <= std::numeric_limits<int>::max();
+    if (v.is_uint64())
+        return v.as_uint64() <= std::uint64_t(std::numeric_limits<int>::max());
+    if (v.is_double()) {
+        const double d = v.as_double();
+        return std::isfinite(d) && d == std::trunc(d) && d >= std::numeric_limits<int>::min() &&
+               d <= std::numeric_limits<int>::max();
+    }
+    return false;
+}
+
+bool fits(const json::value &v, char kind)
+{
+    switch (kind) {
+    case 'I':
+        return isIntegral(v);
+    case 'D':
+        return v.is_number() && std::isfinite(v.to_number<double>());
+    case 'S':
+        return v.is_string();
+    default:
+        return v.is_null() || v.is_object();
+    }
+}
+} // namespace
+
+CallArgs::CallArgs(const std::string &method, const json::array &values, const char *kinds)
+    : m_method(method), m_values(values)
+{
+    const std::size_t expected = std::char_traits<char>::length(kinds);
+    if (values.size() != expected)
+        throw CallError(method + ": " + std::to_string(expected) + " parametre bekleniyordu, " +
+                        std::to_string(values.size()) + " geldi");
+    for (std::size_t i = 0; i < expected; ++i) {
+        if (!fits(values[i], kinds[i]))
+            throw CallError(method + ": " + std::to_string(i + 1) + ". parametre " + kindName(kinds[i]) +
+                            " olmalı");
+        if (kinds[i] == 'O' && values[i].is_object())
+            unmarshalSession(values[i]); // checks the shape before anything runs
+    }
+}
+
+int CallArgs::integer(std::size_t i) const
+{
+    const json::value &v = m_values[i];
+    if (v.is_double())
+        return int(v.as_double());
+    return int(v.to_number<std::int64_t>());
+}
+
+double CallArgs::number(std::size_t i) const
+{
+    return m_values[i].to_number<double>();
+}
+
+QString CallArgs::text(std::size_t i) const
+{
+    const json::string &s = m_values[i].as_string();
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+TSonucBilgisi CallArgs::session(std::size_t i) const
+{
+    if (m_values[i].is_null())
+        return TSonucBilgisi();
+    return unmarshalSession(m_values[i]);
+}
+
+TSonucBilgisi unmarshalSession(const json::value &value)
+{
+    try {
+        return TJSONUnMarshal::unmarshal<TSonucBilgisi>(value);
+    } catch (const Exception &e) {
+        throw CallError("TSonucBilgisi: " + e.Message().toStdString());
+    }
+}
+
+} // namespace appserver
