@@ -26,7 +26,7 @@ QString TApplication::exceptionText(const Exception &error)
 
 void TApplication::ShowException(const Exception &error)
 {
-    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), exceptionText(error),
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), exceptionText(error),
                     QMessageBox::Ok, QApplication::activeWindow());
     box.setObjectName(QStringLiteral("ExceptionBox"));
     box.setTextFormat(Qt::PlainText);

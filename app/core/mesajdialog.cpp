@@ -3,6 +3,7 @@
 #include "platform/system/screen.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -70,7 +71,7 @@ TMesajDialog::TMesajDialog(const QString &text, int kind, int buttons, int focus
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     const QString title = kindTitle(kind);
-    setWindowTitle(title.isEmpty() ? QGuiApplication::applicationDisplayName() : title);
+    setWindowTitle(title.isEmpty() ? QCoreApplication::applicationName() : title);
 
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("Image"));

@@ -152,7 +152,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, title);
         QFETCH(int, sound);
-        QGuiApplication::setApplicationDisplayName(QStringLiteral("Ravla Filter B2B"));
+        QCoreApplication::setApplicationName(QStringLiteral("Ravla Filter B2B"));
         DialogHelper dialogs;
         dialogs.pressOnNext(QStringLiteral("Tamam"));
         QCOMPARE(MesajGoster(QStringLiteral("Kayıt bulunamadı"), kind, mbOKOnly, mbOK), int(mrOk));
