@@ -801,6 +801,8 @@ json::array SepetEkle2(Ctx &ctx, const CallArgs &a)
     const std::optional<CustomerRow> c = findCustomer(ctx.db, carino);
     if (!u || !c || !mayActFor(*u, *c))
         return json::array{0};
+    // The write lock comes first: a read left open would make the later upgrade fail at once.
+    WriteTransaction t(ctx.db);
     Statement st(ctx.db.handle(), "SELECT LISTEFIYAT, KAMPFIYAT, KDV FROM STOK WHERE STOKNO = ?");
     st.bind(1, stokno);
     if (!st.step())
@@ -820,7 +822,6 @@ json::array SepetEkle2(Ctx &ctx, const CallArgs &a)
         for (double &r : l.ind)
             r = qBound(0.0, r, 100.0);
     }
-    WriteTransaction t(ctx.db);
     Statement existing(ctx.db.handle(), "SELECT SIRANO, MIKTAR FROM SEPET WHERE CARINO = ? AND STOKNO = ?");
     existing.bind(1, carino).bind(2, stokno);
     if (existing.step()) {
