@@ -2,6 +2,7 @@
 
 #include "platform/dataset/clientdataset.h"
 #include "platform/dbx/sqlconnection.h"
+#include "platform/system/async.h"
 #include "platform/system/exception.h"
 #include "platform/system/folders.h"
 #include "platform/system/sounds.h"
@@ -64,6 +65,13 @@ bool BaglantiAc(TSQLConnection &conn, int goster)
 
 int MesajGoster(const QString &text, int kind, int buttons, int focusButton)
 {
+    // Start-up loaders call BaglantiAc with flag 1 on their worker; widgets live on the window thread.
+    const QCoreApplication *app = QCoreApplication::instance();
+    if (app && QThread::currentThread() != app->thread()) {
+        int result = mrNone;
+        Synchronize([&] { result = MesajGoster(text, kind, buttons, focusButton); });
+        return result;
+    }
     TMesajDialog dialog(text, kind, buttons, focusButton, QApplication::activeWindow());
     switch (kind) {
     case mtWarning:

@@ -22,6 +22,7 @@ RetryWait setRetryWait(RetryWait wait);
 
 // Shows the modal message dialog centred over the active window, plays the kind's sound and
 // returns the modal result (6 Yes, 7 No, 1 OK, ...; 2 when closed through the window frame).
+// Called on a worker, it runs on the window thread and the worker waits for the answer.
 int MesajGoster(const QString &text, int kind, int buttons, int focusButton);
 
 // Display format "#,###,##0.00" on every plain floating-point field (not Currency, not BCD).

@@ -2,6 +2,7 @@
 
 #include "platform/dataset/clientdataset.h"
 #include "platform/dbx/sqlconnection.h"
+#include "platform/system/async.h"
 #include "platform/system/screen.h"
 #include "platform/system/sounds.h"
 #include "tests/support/dialoghelper.h"
@@ -106,6 +107,29 @@ private slots:
         QCOMPARE(dialogs.dialogCount(), 1);
         QCOMPARE(dialogs.records().first().text, BaglantiHatasi);
         QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
+    }
+
+    void baglantiAcOnWorkerShowsMessageOnWindowThread()
+    {
+        ScriptedServer server;
+        server.resetFirst(1000);
+        TSQLConnection conn;
+        connectTo(conn, server.port());
+        DialogHelper dialogs;
+        QThread *dialogThread = nullptr;
+        dialogs.interactOnNext([&](QWidget *dialog) {
+            dialogThread = dialog->thread();
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Button2")), Qt::LeftButton);
+            return QString();
+        });
+        std::atomic<int> result{-1};
+        bool done = false;
+        Async([&] { result = BaglantiAc(conn, 1) ? 1 : 0; })->Await([&] { done = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(done, 20000);
+        QCOMPARE(result.load(), 0);
+        QCOMPARE(dialogs.dialogCount(), 1);
+        QCOMPARE(dialogThread, QThread::currentThread());
+        QCOMPARE(dialogs.records().first().text, BaglantiHatasi);
     }
 
     void baglantiAcSucceedsOnThirdAttempt()
