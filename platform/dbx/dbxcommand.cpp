@@ -26,65 +26,71 @@ bool TDBXParameter::isOutput() const
 void TDBXParameter::setString(const QString &value)
 {
     const QByteArray utf8 = value.toUtf8();
-    m_value = json::string(json::string_view(utf8.constData(), size_t(utf8.size())));
+    m_value.emplace(json::string(json::string_view(utf8.constData(), size_t(utf8.size()))));
+}
+
+const json::value &TDBXParameter::JSONValue() const
+{
+    static const json::value null;
+    return m_value ? *m_value : null;
 }
 
 void TDBXParameter::wrongKind(const char *expected) const
 {
     throw EConvertError(QStringLiteral("Parameter %1: %2 expected, got %3")
-                            .arg(m_name, QLatin1String(expected), QLatin1String(jsonKindName(m_value))));
+                            .arg(m_name, QLatin1String(expected), QLatin1String(jsonKindName(JSONValue()))));
 }
 
 QString TDBXParameter::asString() const
 {
-    if (!m_value.is_string())
+    if (!JSONValue().is_string())
         wrongKind("string");
-    return jsonString(m_value.get_string());
+    return jsonString(JSONValue().get_string());
 }
 
 int TDBXParameter::asInt32() const
 {
-    if (!m_value.is_int64() || m_value.get_int64() < std::numeric_limits<int>::min() ||
-        m_value.get_int64() > std::numeric_limits<int>::max())
+    if (!JSONValue().is_int64() || JSONValue().get_int64() < std::numeric_limits<int>::min() ||
+        JSONValue().get_int64() > std::numeric_limits<int>::max())
         wrongKind("32-bit integer");
-    return int(m_value.get_int64());
+    return int(JSONValue().get_int64());
 }
 
 qint64 TDBXParameter::asInt64() const
 {
-    if (!m_value.is_int64())
+    if (!JSONValue().is_int64())
         wrongKind("64-bit integer");
-    return m_value.get_int64();
+    return JSONValue().get_int64();
 }
 
 double TDBXParameter::asDouble() const
 {
-    if (m_value.is_double())
-        return m_value.get_double();
-    if (m_value.is_int64())
-        return double(m_value.get_int64());
-    if (m_value.is_uint64())
-        return double(m_value.get_uint64());
+    if (JSONValue().is_double())
+        return JSONValue().get_double();
+    if (JSONValue().is_int64())
+        return double(JSONValue().get_int64());
+    if (JSONValue().is_uint64())
+        return double(JSONValue().get_uint64());
     wrongKind("number");
 }
 
 bool TDBXParameter::asBoolean() const
 {
-    if (!m_value.is_bool())
+    if (!JSONValue().is_bool())
         wrongKind("boolean");
-    return m_value.get_bool();
+    return JSONValue().get_bool();
 }
 
 DbxTable TDBXParameter::asTable() const
 {
-    return DbxTable::fromJson(m_value);
+    return DbxTable::fromJson(JSONValue());
 }
 
 QByteArray TDBXParameter::asStream() const
 {
-    if (!m_value.is_array())
+    if (!JSONValue().is_array())
         wrongKind("byte array");
-    const json::array &bytes = m_value.get_array();
+    const json::array &bytes = JSONValue().get_array();
     QByteArray result(qsizetype(bytes.size()), Qt::Uninitialized);
     for (size_t i = 0; i < bytes.size(); ++i) {
         if (!bytes[i].is_int64() || bytes[i].get_int64() < 0 || bytes[i].get_int64() > 255)

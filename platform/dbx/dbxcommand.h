@@ -20,6 +20,7 @@
 #include <boost/json/value.hpp>
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,16 +45,17 @@ public:
     bool isOutput() const;
 
     void setString(const QString &value);
-    void setInt32(int value) { m_value = value; }
-    void setInt64(qint64 value) { m_value = std::int64_t(value); }
-    void setDouble(double value) { m_value = value; }
-    void setBoolean(bool value) { m_value = value; }
-    void setNull() { m_value = nullptr; }
-    void setJSONValue(boost::json::value value) { m_value = std::move(value); }
+    void setInt32(int value) { m_value.emplace(value); }
+    void setInt64(qint64 value) { m_value.emplace(std::int64_t(value)); }
+    void setDouble(double value) { m_value.emplace(value); }
+    void setBoolean(bool value) { m_value.emplace(value); }
+    void setNull() { m_value.emplace(nullptr); }
+    // Keeps the value's own storage (an answer's table is not copied).
+    void setJSONValue(boost::json::value value) { m_value.emplace(std::move(value)); }
 
     // Reading an output; a value of another JSON type raises EConvertError.
-    const boost::json::value &JSONValue() const { return m_value; }
-    bool isNull() const { return m_value.is_null(); }
+    const boost::json::value &JSONValue() const;
+    bool isNull() const { return JSONValue().is_null(); }
     QString asString() const;
     int asInt32() const;
     qint64 asInt64() const;
@@ -71,7 +73,7 @@ private:
 
     TDBXParameterDirection m_direction;
     QString m_name;
-    boost::json::value m_value;
+    std::optional<boost::json::value> m_value;
 };
 
 class TDBXCommand

@@ -11,6 +11,8 @@
 #include <boost/json.hpp>
 
 #include <limits>
+#include <string_view>
+#include <unordered_map>
 
 namespace json = boost::json;
 
@@ -271,6 +273,34 @@ json::value encodeValue(const DbxColumn &column, qsizetype row, const QVariant &
     return nullptr;
 }
 
+// Text columns repeat themselves (units, brands, groups): one shared QString per distinct value saves
+// a conversion and an allocation each. Columns of mostly distinct values stop asking early.
+class StringCache
+{
+public:
+    QVariant get(const json::string &text)
+    {
+        const std::string_view key(text.data(), text.size());
+        if (!m_enabled || key.empty())
+            return jsonString(text);
+        ++m_lookups;
+        if (auto it = m_strings.find(key); it != m_strings.end())
+            return it->second;
+        QVariant value = jsonString(text);
+        m_strings.emplace(key, value);
+        if (m_strings.size() > 64 && m_strings.size() * 2 > m_lookups) {
+            m_enabled = false;
+            m_strings.clear();
+        }
+        return value;
+    }
+
+private:
+    std::unordered_map<std::string_view, QVariant> m_strings;
+    size_t m_lookups = 0;
+    bool m_enabled = true;
+};
+
 int intInfo(const json::array &info, size_t i, const char *what, size_t column)
 {
     if (!info[i].is_int64() || info[i].get_int64() < std::numeric_limits<int>::min() ||
@@ -457,13 +487,31 @@ DbxTable DbxTable::fromJson(const json::value &value)
     }
 
     const qsizetype columnCount = table.m_columns.size();
-    table.m_rows.reserve(qsizetype(rowCount));
+    table.m_rows.resize(qsizetype(rowCount));
+    std::vector<QVariant *> cells(rowCount);
     for (size_t r = 0; r < rowCount; ++r) {
-        QVariantList row;
-        row.reserve(columnCount);
-        for (qsizetype c = 0; c < columnCount; ++c)
-            row.append(decodeValue(table.m_columns[c], qsizetype(r), (*data[size_t(c)])[r]));
-        table.m_rows.append(std::move(row));
+        table.m_rows[qsizetype(r)].resize(columnCount);
+        cells[r] = table.m_rows[qsizetype(r)].data();
+    }
+    // Column by column: the type is decided once per column, not once per value.
+    for (qsizetype c = 0; c < columnCount; ++c) {
+        const DbxColumn &column = table.m_columns[c];
+        const json::array &values = *data[size_t(c)];
+        const bool text =
+            column.type == TDBXDataTypes::WideStringType || column.type == TDBXDataTypes::AnsiStringType;
+        if (text) {
+            StringCache cache;
+            for (size_t r = 0; r < rowCount; ++r) {
+                const json::value &v = values[r];
+                if (v.is_string())
+                    cells[r][c] = cache.get(v.get_string());
+                else if (!v.is_null())
+                    wrongKind(column, qsizetype(r), "string", v);
+            }
+        } else {
+            for (size_t r = 0; r < rowCount; ++r)
+                cells[r][c] = decodeValue(column, qsizetype(r), values[r]);
+        }
     }
     return table;
 }

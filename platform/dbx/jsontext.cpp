@@ -125,7 +125,8 @@ boost::json::value parseJsonText(std::string_view text, const char *what)
     boost::json::error_code ec;
     boost::json::parse_options options;
     options.max_depth = 64;
-    boost::json::value value = boost::json::parse(text, ec, {}, options);
+    boost::json::value value = boost::json::parse(
+        text, ec, boost::json::make_shared_resource<boost::json::monotonic_resource>(), options);
     if (ec) {
         throw EDBXError(QStringLiteral("%1 is not valid JSON (%2, %3 bytes)")
                             .arg(QString::fromLatin1(what), QString::fromStdString(ec.message()))

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <boost/json/storage_ptr.hpp>
 #include <boost/json/value.hpp>
 
 #include <string>
@@ -13,6 +14,8 @@ std::string jsonText(const boost::json::value &value);
 void appendJsonText(std::string &out, const boost::json::value &value);
 
 // Parses a whole JSON text; raises EDBXError saying what was parsed and where it broke.
+// The value lives in one growing block (a shared monotonic resource): big answers parse and free
+// much faster than node by node. Move-construct from it to keep that storage.
 boost::json::value parseJsonText(std::string_view text, const char *what);
 
 // UTF-8 of a JSON string as a QString.
