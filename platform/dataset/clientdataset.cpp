@@ -85,6 +85,12 @@ void TClientDataSet::CreateDataSet()
         emit dataSetChanged();
 }
 
+void TClientDataSet::Open()
+{
+    if (!Active())
+        CreateDataSet();
+}
+
 void TClientDataSet::Close()
 {
     if (m_state == State::dsInactive)

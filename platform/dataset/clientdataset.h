@@ -33,6 +33,8 @@ public:
 
     // Open/close
     void CreateDataSet();
+    // Opens an empty set with the defined fields; nothing happens when it is open already.
+    void Open();
     void Close();
     bool Active() const { return m_state != State::dsInactive; }
     State state() const { return m_state; }

@@ -263,6 +263,7 @@ void GridView::applyColumn(GridColumn *column)
     if (m_header->isSectionHidden(i) == column->Visible()) {
         m_header->setSectionHidden(i, !column->Visible());
         emit columnVisibilityChanged(column);
+        fitColumnsToWidth();
     }
     m_header->setSectionResizeMode(i, column->sizable() ? QHeaderView::Interactive : QHeaderView::Fixed);
     if (column->Visible() && m_header->sectionSize(i) != column->Width())
@@ -701,8 +702,41 @@ void GridView::afterRebuild()
     updateFilterBar();
 }
 
+void GridView::setColumnAutoWidth(bool on)
+{
+    m_autoWidth = on;
+    m_table->setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    fitColumnsToWidth();
+}
+
+void GridView::fitColumnsToWidth()
+{
+    if (!m_autoWidth || m_fitting)
+        return;
+    const QList<GridColumn *> visible = visibleColumns();
+    int total = 0;
+    for (GridColumn *column : visible)
+        total += column->Width();
+    int available = width() - 2 * m_table->frameWidth() - (m_indicatorVisible ? m_indicatorWidth : 0);
+    if (m_table->verticalScrollBar()->isVisible())
+        available -= m_table->verticalScrollBar()->width();
+    if (visible.isEmpty() || total <= 0 || available <= 0)
+        return;
+    m_fitting = true;
+    int used = 0;
+    for (int i = 0; i < visible.size(); ++i) {
+        GridColumn *column = visible[i];
+        const int share =
+            i + 1 == visible.size() ? available - used : int(qint64(column->Width()) * available / total);
+        column->setWidth(share);
+        used += column->Width();
+    }
+    m_fitting = false;
+}
+
 void GridView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    fitColumnsToWidth();
     emit resized();
 }

@@ -88,6 +88,10 @@ public:
     void setSortingEnabled(bool on) { m_sorting = on; }
     bool columnMoving() const { return m_moving; }
     void setColumnMoving(bool on);
+    // The visible columns share the grid's width, keeping their proportions.
+    bool columnAutoWidth() const { return m_autoWidth; }
+    void setColumnAutoWidth(bool on);
+    void fitColumnsToWidth();
 
     // Updates: nothing repaints or relayouts until the last EndUpdate.
     void BeginUpdate();
@@ -190,6 +194,8 @@ private:
     bool m_columnChooser = true;
     bool m_sorting = true;
     bool m_moving = true;
+    bool m_autoWidth = false;
+    bool m_fitting = false;
     int m_updateLock = 0;
     bool m_bestFitOnEnd = false;
     bool m_syncingCursor = false;

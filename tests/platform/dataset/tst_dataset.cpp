@@ -139,6 +139,10 @@ private slots:
         ds.Close();
         QVERIFY(!ds.Active());
         QVERIFY_THROWS_EXCEPTION(Exception, ds.First());
+        ds.Open();
+        QVERIFY(ds.Active());
+        QCOMPARE(ds.RecordCount(), 0);
+        QCOMPARE(ds.FieldCount(), 5);
     }
 
     void locateIsExactAndMovesCursor()

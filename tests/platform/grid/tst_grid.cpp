@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -297,6 +298,50 @@ private slots:
         QTest::qWait(QApplication::keyboardInputInterval() + 50);
         typeText(table, QStringLiteral("hava"));
         QCOMPARE(f.view.focusedRecord(), 3);
+    }
+
+    void focusFollowsMouse()
+    {
+        Fixture f;
+        f.view.setFocusFollowsMouse(true);
+        f.view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        QTableView *table = f.view.tableView();
+        const QRect cell = table->visualRect(table->model()->index(2, f.view.indexOf(f.adi)));
+        QTest::mouseMove(table->viewport(), cell.center());
+        QTRY_COMPARE(f.view.focusedRecord(), 2);
+        QCOMPARE(f.ds.RecNo(), 3);
+        f.view.setFocusFollowsMouse(false);
+        QTest::mouseMove(table->viewport(), table->visualRect(table->model()->index(4, 1)).center());
+        QTest::qWait(20);
+        QCOMPARE(f.view.focusedRecord(), 2);
+    }
+
+    void autoWidthSharesTheGrid()
+    {
+        Fixture f;
+        f.durum->setWidth(100);
+        f.barkod->setWidth(100);
+        f.adi->setWidth(200);
+        f.marka->setWidth(100);
+        f.fiyat->setWidth(100);
+        f.view.setColumnAutoWidth(true);
+        f.view.resize(602 + 2 * f.view.tableView()->frameWidth(), 300);
+        f.view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        const int scroll = f.view.tableView()->verticalScrollBar()->isVisible()
+                               ? f.view.tableView()->verticalScrollBar()->width()
+                               : 0;
+        int total = 0;
+        for (GridColumn *c : f.view.visibleColumns())
+            total += c->Width();
+        QCOMPARE(total, 602 - scroll);
+        QVERIFY(qAbs(f.adi->Width() - 2 * f.barkod->Width()) <= 2);
+        f.marka->setVisible(false);
+        total = 0;
+        for (GridColumn *c : f.view.visibleColumns())
+            total += c->Width();
+        QCOMPARE(total, 602 - scroll);
     }
 
     void contextMenuFocusesRow()
