@@ -375,15 +375,6 @@ QByteArray XlsWriter::workbookStream() const
     // The worksheet
     QByteArray sheet;
     record(sheet, 0x0809, bof(0x0010));
-    {
-        Bytes b;
-        b.u32(0);
-        b.u32(quint32(m_rows));
-        b.u16(0);
-        b.u16(m_columns);
-        b.u16(0);
-        record(sheet, 0x0200, b.data);
-    }
     for (auto it = m_widths.constBegin(); it != m_widths.constEnd(); ++it) {
         Bytes b;
         b.u16(it.key());
@@ -394,6 +385,15 @@ QByteArray XlsWriter::workbookStream() const
         b.u16(0);
         b.u16(0);
         record(sheet, 0x007D, b.data);
+    }
+    {
+        Bytes b;
+        b.u32(0);
+        b.u32(quint32(m_rows));
+        b.u16(0);
+        b.u16(m_columns);
+        b.u16(0);
+        record(sheet, 0x0200, b.data);
     }
     for (auto it = m_cells.constBegin(); it != m_cells.constEnd(); ++it) {
         const int row = int(it.key() >> 16);

@@ -8,6 +8,8 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -117,6 +119,24 @@ private slots:
         QCOMPARE(sheet.at(5, 0).toString(), QStringLiteral("SATICIADI : Ömer Çelik"));
         QCOMPARE(sheet.at(7, 2).toDouble(), 12250.0);
         QCOMPARE(sheet.at(8, 2).toDouble(), 14070.75);
+    }
+
+    void libreOfficeConvertsIt()
+    {
+        const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        if (office.isEmpty())
+            QSKIP("LibreOffice is not installed");
+        Fixture f;
+        const QString file = m_dir.filePath(QStringLiteral("office.xls"));
+        ExportGridToExcel(&f.view, file);
+        QProcess convert;
+        convert.start(office, {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                               QStringLiteral("csv"), QStringLiteral("--outdir"), m_dir.path(), file});
+        QVERIFY(convert.waitForFinished(120000));
+        QCOMPARE(convert.exitCode(), 0);
+        QFile csv(m_dir.filePath(QStringLiteral("office.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QVERIFY(csv.readAll().contains("Kaya Otomotiv"));
     }
 
     void fileNames_data()
