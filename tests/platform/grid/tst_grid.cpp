@@ -426,6 +426,8 @@ private slots:
     void reattachAfterWorkerFill()
     {
         Fixture f;
+        f.view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
         f.source.setEnabled(false);
         QCOMPARE(f.view.shownRecordCount(), 0);
         f.ds.DisableControls();
@@ -435,6 +437,10 @@ private slots:
         f.source.setEnabled(true);
         QCOMPARE(f.shownBarcodes(), QStringList({"N-1"}));
         QCOMPARE(f.view.footerText(f.fiyat), QStringLiteral("5,00"));
+        // The user's widths and hidden columns survive the reload.
+        QCOMPARE(f.adi->Width(), 110);
+        QCOMPARE(f.view.header()->sectionSize(f.view.indexOf(f.adi)), 110);
+        QVERIFY(f.view.header()->isSectionHidden(f.view.indexOf(f.stokno)));
     }
 
     void unboundPictureRowsAndCustomDraw()
