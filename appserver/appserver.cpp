@@ -91,6 +91,11 @@ public:
                         .arg(options.stockCount));
                 createSchema(db);
                 seedDemoData(db, SeedOptions{options.stockCount, options.today});
+            } else {
+                Statement index(db.handle(), "SELECT COUNT(*) FROM sqlite_master WHERE name = 'STOKARA'");
+                index.step();
+                if (index.columnInt(0) == 0)
+                    addSearchIndex(db);
             }
         } catch (const std::exception &e) {
             error = QStringLiteral("Veritabanı açılamadı: %1").arg(QString::fromUtf8(e.what()));

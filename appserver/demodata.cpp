@@ -194,6 +194,8 @@ public:
             orders();
             statements();
             announcements();
+            // The search index over the item texts (substring search by trigrams).
+            exec(m_db, "INSERT INTO STOKARA(STOKARA) VALUES ('rebuild')");
             m_db.commit();
         } catch (...) {
             m_db.rollback();

@@ -105,9 +105,19 @@ CREATE TABLE ISTEKFORM (
 )SQL";
 } // namespace
 
+constexpr const char *kSearchIndex = "CREATE VIRTUAL TABLE STOKARA USING fts5(ARAMA, content='STOK', "
+                                     "content_rowid='STOKNO', tokenize='trigram')";
+
 void createSchema(Connection &db)
 {
     db.execScript(kSchema);
+    db.execScript(kSearchIndex);
+}
+
+void addSearchIndex(Connection &db)
+{
+    db.execScript(kSearchIndex);
+    db.execScript("INSERT INTO STOKARA(STOKARA) VALUES ('rebuild')");
 }
 
 } // namespace appserver

@@ -161,7 +161,10 @@ void bindVisibility(Statement &q, const UserRow &u)
 
 json::array streamResult(const QByteArray &bytes)
 {
-    return json::array{std::int64_t(bytes.size()), streamJson(bytes)};
+    json::array result;
+    result.emplace_back(std::int64_t(bytes.size()));
+    result.emplace_back(streamJson(bytes));
+    return result;
 }
 
 // --- stock lists -----------------------------------------------------------------------------
@@ -210,7 +213,8 @@ const std::vector<ColumnSpec> kStockColumns = {
 
 // Prices as they apply to one customer: ?1 campaign allowed, ?2 discount factor, ?3 discount text,
 // ?4..?7 the four rates. With campaignFiyat the campaign list's FIYAT carries the campaign price.
-std::string stockQuery(const std::string &where, bool campaignFiyat, const std::string &tail)
+std::string stockQuery(const std::string &where, bool campaignFiyat, const std::string &tail,
+                       const std::string &from = "STOK s", const std::string &innerTail = {})
 {
     const std::string fiyat =
         campaignFiyat ? "CASE WHEN n.K = 1 THEN n.NET ELSE n.LISTEFIYAT END" : "n.LISTEFIYAT";
@@ -229,8 +233,8 @@ std::string stockQuery(const std::string &where, bool campaignFiyat, const std::
            "n.K, n.YENI, n.DURUM, n.RESIM FROM (SELECT s.*, "
            "CASE WHEN ?1 AND s.KAMPFIYAT > 0 THEN 1 ELSE 0 END AS K, "
            "CASE WHEN ?1 AND s.KAMPFIYAT > 0 THEN s.KAMPFIYAT ELSE ROUND(s.LISTEFIYAT * ?2, 2) END AS NET "
-           "FROM STOK s WHERE " +
-           where + ") n " + tail;
+           "FROM " +
+           from + " WHERE " + where + " " + innerTail + ") n " + tail;
 }
 
 void bindPricing(Statement &q, const CustomerRow &c, bool campaignAllowed)
@@ -505,7 +509,9 @@ using Handler = json::array (*)(Ctx &, const CallArgs &);
 
 json::array tableResult(Statement &q, const std::vector<ColumnSpec> &columns)
 {
-    return json::array{tableFromQuery(q, columns).toJson()};
+    json::array result;
+    result.emplace_back(tableFromQuery(q, columns));
+    return result;
 }
 
 // Login and customers -------------------------------------------------------------------------
@@ -717,17 +723,32 @@ json::array StokAraGetir(Ctx &ctx, const CallArgs &a)
         bindPricing(none, c, false);
         return tableResult(none, kStockColumns);
     }
-    std::string where;
-    for (int i = 0; i < words.size(); ++i) {
-        if (i)
-            where += " AND ";
-        where += "instr(s.ARAMA, ?" + std::to_string(8 + i) + ") > 0";
+    // Words of three letters or more go through the trigram index, shorter ones are checked on the row.
+    QStringList indexed;
+    QStringList shortWords;
+    for (const QString &w : words) {
+        if (w.size() >= 3)
+            indexed << QLatin1Char('"') + QString(w).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+                           QLatin1Char('"');
+        else
+            shortWords << w;
     }
-    Statement q(ctx.db.handle(),
-                stockQuery(where, false, "ORDER BY n.MARKA, n.BARKOD LIMIT " + std::to_string(kSearchLimit)));
+    // The index hands its rows over in stock-number order, so the limit stops the walk early.
+    const std::string limit = "LIMIT " + std::to_string(kSearchLimit);
+    std::string where = indexed.isEmpty() ? "1" : "STOKARA MATCH ?8";
+    for (int i = 0; i < shortWords.size(); ++i)
+        where += " AND instr(s.ARAMA, ?" + std::to_string(9 + i) + ") > 0";
+    const std::string sql =
+        indexed.isEmpty()
+            ? stockQuery(where, false, "ORDER BY n.STOKNO", "STOK s", "ORDER BY s.STOKNO " + limit)
+            : stockQuery(where, false, "ORDER BY n.STOKNO", "STOKARA JOIN STOK s ON s.STOKNO = STOKARA.rowid",
+                         "ORDER BY STOKARA.rowid " + limit);
+    Statement q(ctx.db.handle(), sql);
     bindPricing(q, c, !c.kampanyasiz && u.tipi != 4);
-    for (int i = 0; i < words.size(); ++i)
-        q.bind(8 + i, words.at(i));
+    if (!indexed.isEmpty())
+        q.bind(8, indexed.join(QLatin1String(" AND ")));
+    for (int i = 0; i < shortWords.size(); ++i)
+        q.bind(9 + i, shortWords.at(i));
     return tableResult(q, kStockColumns);
 }
 

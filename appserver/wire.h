@@ -40,8 +40,9 @@ struct ColumnSpec
     DbxType type;
 };
 
-// Reads every row of a query into a table; the query's columns map to specs by position.
-DbxTable tableFromQuery(Statement &query, const std::vector<ColumnSpec> &columns);
+// Reads every row of a query into the table form of the wire (what DbxTable::toJson writes);
+// the query's columns map to specs by position. Dates are stored as YYYY-MM-DD text.
+boost::json::object tableFromQuery(Statement &query, const std::vector<ColumnSpec> &columns);
 
 boost::json::string jsonString(const QString &text);
 boost::json::array streamJson(const QByteArray &bytes);

@@ -32,6 +32,7 @@ private slots:
     void databaseThatCannotBeOpened_data();
     void databaseThatCannotBeOpened();
     void executableReportsADatabaseItCannotOpen();
+    void executableStopsOnSigterm();
 
 private:
     httplib::Result call(const std::string &method, const std::string &body);
@@ -320,6 +321,39 @@ void tst_AppServerWire::executableReportsADatabaseItCannotOpen()
     QCOMPARE(process.exitCode(), 1);
     QVERIFY(
         QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("Veritabanı açılamadı")));
+}
+
+void tst_AppServerWire::executableStopsOnSigterm()
+{
+    QTemporaryDir dir;
+    QProcess process;
+    process.start(QStringLiteral(APPSERVER_EXECUTABLE),
+                  {QStringLiteral("--db"), dir.filePath(QStringLiteral("run.sqlite")),
+                   QStringLiteral("--port"), QStringLiteral("0")});
+    QVERIFY(process.waitForStarted(10000));
+    QByteArray log;
+    QRegularExpressionMatch started;
+    const QRegularExpression listening(QStringLiteral(R"(127\.0\.0\.1:(\d+) üzerinde)"));
+    for (int i = 0; i < 120 && !started.hasMatch(); ++i) {
+        process.waitForReadyRead(500);
+        log += process.readAllStandardError();
+        started = listening.match(QString::fromUtf8(log));
+    }
+    QVERIFY2(started.hasMatch(), log.constData());
+
+    httplib::Client client("127.0.0.1", started.captured(1).toInt());
+    auto r = client.Post("/datasnap/rest/TServerMethods1/%22AcilisReklamAdet%22", R"({"_parameters":[]})",
+                         "application/json");
+    QVERIFY(r);
+    QCOMPARE(r->body, std::string(R"({"result":[3]})"));
+
+    process.terminate(); // SIGTERM
+    QVERIFY(process.waitForFinished(15000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    log += process.readAllStandardError();
+    QVERIFY(log.contains("TServerMethods1.AcilisReklamAdet"));
+    QVERIFY(log.contains("SIGTERM"));
 }
 
 QTEST_MAIN(tst_AppServerWire)
