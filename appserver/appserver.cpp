@@ -112,6 +112,9 @@ public:
         http.new_task_queue = [] { return new httplib::ThreadPool(32); };
         http.set_payload_max_length(16 * 1024 * 1024);
         http.set_keep_alive_timeout(10);
+        http.set_keep_alive_max_count(1000);
+        // Headers and body leave in separate writes; without this each answer waits for a delayed ACK.
+        http.set_tcp_nodelay(true);
 
         http.Get("/datasnap/rest/DSAdmin/GetPlatformName",
                  [](const httplib::Request &, httplib::Response &res) {
