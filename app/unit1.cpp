@@ -5,6 +5,7 @@
 #include "app/core/identity.h"
 #include "app/core/utils.h"
 #include "app/pagecontrol.h"
+#include "platform/system/async.h"
 #include "platform/system/processend.h"
 #include "platform/system/screen.h"
 #include "platform/system/shellopen.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -436,8 +438,18 @@ void TForm1::FormCreate(const QString &host, int port)
         }
     }
     KullaniciTipiUygula();
-    if (hooks.startupLoads)
+    if (hooks.startupLoads) {
         hooks.startupLoads(*this);
+        return;
+    }
+    // Until the other start-up loads are plugged in, the header labels are the only one.
+    QPointer<TForm1> self(this);
+    Async([self] {
+        Synchronize([self] {
+            if (self)
+                self->AnaBilgiAl();
+        });
+    })->Await(this, [] {});
 }
 
 void TForm1::AnaBilgiAl()

@@ -31,7 +31,8 @@ public:
     {
         // Shows the login window modally; true when it closed with OK. Empty: no login step.
         std::function<bool(TForm1 &)> login;
-        // Starts the start-up loads in the background and returns at once.
+        // Starts the start-up loads in the background and returns at once. Empty: only the header
+        // labels (AnaBilgiAl) are loaded, through a background task as the other loads will be.
         std::function<void(TForm1 &)> startupLoads;
     };
     static Hooks setHooks(Hooks hooks);

@@ -20,7 +20,7 @@ void TAwait::start(QPointer<QObject> context, bool guarded, std::function<void()
 {
     // The task keeps this object, the step and the continuation alive until the continuation ran.
     auto self = shared_from_this();
-    QThreadPool::globalInstance()->start([self, context, guarded, proc = std::move(proc)] {
+    asyncPool()->start([self, context, guarded, proc = std::move(proc)] {
         std::exception_ptr failure;
         try {
             self->FAsync();
@@ -43,6 +43,17 @@ void TAwait::start(QPointer<QObject> context, bool guarded, std::function<void()
             },
             Qt::QueuedConnection);
     });
+}
+
+QThreadPool *asyncPool()
+{
+    static QThreadPool *pool = [] {
+        auto *p = new QThreadPool; // lives as long as the process, as the steps may
+        p->setMaxThreadCount(qMax(8, QThread::idealThreadCount() * 2));
+        p->setExpiryTimeout(30000);
+        return p;
+    }();
+    return pool;
 }
 
 std::shared_ptr<IAwait> Async(std::function<void()> step)

@@ -2,13 +2,14 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QThreadPool>
 #include <functional>
 #include <memory>
 
 // Background step, then a continuation on the window thread:
 //     Async([=] { ...worker... })->Await([=] { ...window thread... });
-// The step runs on QThreadPool::globalInstance(); the continuation is queued to the thread of
-// QCoreApplication after the step has returned. Await returns at once.
+// The step runs on asyncPool(); the continuation is queued to the thread of QCoreApplication after
+// the step has returned. Await returns at once.
 class IAwait
 {
 public:
@@ -32,6 +33,10 @@ private:
 };
 
 std::shared_ptr<IAwait> Async(std::function<void()> step);
+
+// The workers of Async. Not QThreadPool::globalInstance(): Qt's own painting borrows threads from
+// that pool and waits for them, so steps blocked in Synchronize there could stall the window thread.
+QThreadPool *asyncPool();
 
 // A worker hands proc to the window thread and waits until it has run there. On the window thread
 // itself proc runs at once.

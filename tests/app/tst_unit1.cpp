@@ -261,6 +261,21 @@ private slots:
                  QStringLiteral("Mehmet Telefonu: 555 email: m@x.com"));
     }
 
+    void startupLoadsFillHeader()
+    {
+        // Without other start-up loads plugged in, the header labels come in the background.
+        TForm1::setHooks({[](TForm1 &form) -> bool {
+                              form.session().setDisip(QStringLiteral("1.2.3.4"));
+                              form.session().setADI(QStringLiteral("AHMET"));
+                              form.session().setCariAdi(QStringLiteral("YILMAZ OTO"));
+                              return true;
+                          },
+                          {}});
+        auto form = makeForm();
+        QTRY_COMPARE(child<QLabel>(form.get(), "kullanicilbl")->text(), QStringLiteral("AHMET"));
+        QCOMPARE(child<QLabel>(form.get(), "cariadilbl")->text(), QStringLiteral("YILMAZ OTO"));
+    }
+
     void exitQuestion_data()
     {
         QTest::addColumn<QString>("how");    // how the close is asked for

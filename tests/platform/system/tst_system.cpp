@@ -9,6 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QThread>
 #include <QtTest>
 #include <atomic>
@@ -207,6 +210,26 @@ private slots:
         QCOMPARE(ranOn, QThread::currentThread());
     }
 
+    void paintingWhileStepsWaitInSynchronize()
+    {
+        // Steps waiting for the window thread must not hold threads Qt's painting waits for.
+        const int steps = QThread::idealThreadCount() + 2;
+        std::atomic<int> finished{0};
+        for (int i = 0; i < steps; ++i)
+            Async([&] { Synchronize([] {}); })->Await([&] { ++finished; });
+        QTest::qSleep(100); // let them reach Synchronize
+        QImage image(1600, 1600, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(Qt::blue);
+        painter.drawEllipse(QRectF(10, 10, 1500, 1500));
+        painter.end();
+        const QImage scaled = image.scaled(3000, 3000, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QCOMPARE(scaled.width(), 3000);
+        QTRY_COMPARE(finished.load(), steps);
+    }
+
     void synchronizeOnWindowThreadRunsAtOnce()
     {
         bool ran = false;
@@ -297,7 +320,7 @@ int main(int argc, char **argv)
         ProgramiSonlandir();
         return 3;
     }
-    QCoreApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     SystemTest test;
     return QTest::qExec(&test, argc, argv);
 }
