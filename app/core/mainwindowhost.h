@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <QVariantMap>
 
 class QLineEdit;
 class QWidget;
 class TSQLConnection;
 class TSonucBilgisi;
+
+// The catalogue grid a basket line comes from; the stock detail window is filled differently for each.
+enum class SepetKaynagi { StokListesi, Yeniler, Kampanyali };
 
 // What a tab may ask of the main window. Tabs get this instead of TForm1, so each can be tested
 // with a small stand-in host.
@@ -30,4 +34,13 @@ public:
     // The search box `araedit` and the search the "Ara" button runs.
     virtual QLineEdit *searchBox() = 0;
     virtual void startSearch() = 0;
+
+    // A catalogue double click or "Sepete Ekle": the focused grid row's values by column name
+    // (STOK_STOKNO, BARKOD, ADI, MARKA, FINISHKOD, MODEL, KDV, FIYAT, NETFIYAT, KDVDAHIL,
+    // INDIRIMYAZI, K, IND1..IND4). The basket edits its line for an item already in it, else adds one.
+    virtual void sepeteEkle(const QVariantMap &stockRow, SepetKaynagi source)
+    {
+        Q_UNUSED(stockRow);
+        Q_UNUSED(source);
+    }
 };
