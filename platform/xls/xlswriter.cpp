@@ -105,7 +105,7 @@ QByteArray xf(int fontIndex, int formatIndex, bool style)
     b.u8(0x20); // bottom aligned, general horizontal
     b.u8(0);
     b.u8(0);
-    b.u8(style ? 0x00 : 0xF8);
+    b.u8(style ? 0x00 : 0xFC); // a cell XF uses its own format, font, alignment, borders, fill
     b.u32(0);
     b.u32(0);
     b.u16(0x20C0);
@@ -341,15 +341,20 @@ QByteArray XlsWriter::workbookStream() const
     }
     // Shared strings, continued in CONTINUE records; a string split across records repeats its flags.
     {
+        const int perBucket = qMax(8, int((m_strings.size() + 127) / 128));
         QList<QByteArray> parts;
+        QList<QPair<int, int>> bucketStarts; // part, offset in the part's data
         Bytes current;
         current.u32(quint32(m_stringTotal));
         current.u32(quint32(m_strings.size()));
-        for (const QString &s : m_strings) {
+        for (int i = 0; i < m_strings.size(); ++i) {
+            const QString &s = m_strings[i];
             if (current.data.size() + 3 + (s.isEmpty() ? 0 : 2) > MaxRecordData) {
                 parts << current.data;
                 current.data.clear();
             }
+            if (i % perBucket == 0)
+                bucketStarts.append({int(parts.size()), int(current.data.size())});
             current.u16(int(s.size()));
             current.u8(1);
             int pos = 0;
@@ -367,8 +372,20 @@ QByteArray XlsWriter::workbookStream() const
             }
         }
         parts << current.data;
-        for (int i = 0; i < parts.size(); ++i)
+        QList<int> partAt; // stream offset of each part's record header
+        for (int i = 0; i < parts.size(); ++i) {
+            partAt << int(globals.size());
             record(globals, i == 0 ? 0x00FC : 0x003C, parts[i]);
+        }
+        // Where every eighth (or so) string starts, for readers that seek into the table.
+        Bytes ext;
+        ext.u16(perBucket);
+        for (const auto &start : bucketStarts) {
+            ext.u32(quint32(partAt[start.first] + 4 + start.second));
+            ext.u16(4 + start.second);
+            ext.u16(0);
+        }
+        record(globals, 0x00FF, ext.data);
     }
     record(globals, 0x000A, QByteArray());
 
