@@ -5,6 +5,8 @@
 #include <boost/json.hpp>
 #include <httplib.h>
 
+#include <algorithm>
+
 namespace {
 
 const char kNotOpen[] = "Connection cannot be nil.  Make sure the connection has been opened.";
@@ -53,7 +55,9 @@ void TSQLConnection::Open()
     auto client = std::make_unique<httplib::Client>(HostName().toStdString(), port);
     client->set_keep_alive(true);
     client->set_connection_timeout(std::chrono::milliseconds(m_connectTimeoutMs));
-    client->set_read_timeout(std::chrono::milliseconds(m_readTimeoutMs));
+    // The handshake belongs to connecting: a server that accepts but never answers must not hold
+    // BaglantiAc's eleven attempts for a minute each.
+    client->set_read_timeout(std::chrono::milliseconds(std::min(m_connectTimeoutMs, m_readTimeoutMs)));
     client->set_write_timeout(std::chrono::milliseconds(m_readTimeoutMs));
     m_client = std::move(client);
     m_connected = true;
@@ -68,6 +72,7 @@ void TSQLConnection::Open()
             throw EDBXError(QStringLiteral("The server at %1:%2 is not a DataSnap REST server")
                                 .arg(HostName())
                                 .arg(port));
+        m_client->set_read_timeout(std::chrono::milliseconds(m_readTimeoutMs));
     } catch (...) {
         Close();
         throw;

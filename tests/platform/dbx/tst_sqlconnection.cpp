@@ -19,6 +19,7 @@ private slots:
     void closedConnectionRefusesCalls();
     void cloneHasSameParamsAndOwnSocket();
     void hungServerEndsAtReadTimeout();
+    void hungHandshakeEndsAtConnectTimeout();
     void serverErrorMessageIsRaised();
 };
 
@@ -161,6 +162,23 @@ void TestSqlConnection::hungServerEndsAtReadTimeout()
     connection.setReadTimeout(300);
     connection.Open();
     QVERIFY_THROWS_EXCEPTION(EDBXError, connection.post(ScriptedServer::methodPath("Hang"), "{}"));
+}
+
+void TestSqlConnection::hungHandshakeEndsAtConnectTimeout()
+{
+    ScriptedServer server;
+    ScriptedServer::Answer hang;
+    hang.hang = true;
+    server.answerOnce(ScriptedServer::handshakePath(), hang);
+    TSQLConnection connection;
+    connection.setPort(server.port());
+    connection.setConnectTimeout(300);
+    QVERIFY_THROWS_EXCEPTION(EDBXError, connection.Open());
+    QVERIFY(!connection.Connected());
+    // The next attempt is answered; calls then wait up to the read time-out, not the connect one.
+    connection.Open();
+    server.answer(ScriptedServer::methodPath("Slow"), {200, R"({"result":[]})", 600});
+    QCOMPARE(connection.post(ScriptedServer::methodPath("Slow"), "{}"), std::string(R"({"result":[]})"));
 }
 
 void TestSqlConnection::serverErrorMessageIsRaised()
