@@ -79,6 +79,23 @@ GridView::GridView(QWidget *parent) : QWidget(parent)
     connect(m_rows, &GridRowsModel::rebuilt, this, &GridView::afterRebuild);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { currentRowChanged(current.row()); });
+    // A column that cannot take the focus hands it back to the one that had it.
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentColumnChanged, this,
+            [this](const QModelIndex &current, const QModelIndex &previous) {
+                GridColumn *column = columnAt(current.column());
+                if (!column || column->focusable())
+                    return;
+                int target = previous.isValid() && columnAt(previous.column()) &&
+                                     columnAt(previous.column())->focusable()
+                                 ? previous.column()
+                                 : -1;
+                for (GridColumn *c : visibleColumns()) {
+                    if (target < 0 && c->focusable())
+                        target = indexOf(c);
+                }
+                if (target >= 0)
+                    m_table->setCurrentIndex(m_rows->index(current.row(), target));
+            });
     connect(m_header, &QHeaderView::sectionClicked, this, &GridView::headerSectionClicked);
     connect(m_header, &QHeaderView::sectionResized, this, [this](int logical, int, int size) {
         GridColumn *column = columnAt(logical);

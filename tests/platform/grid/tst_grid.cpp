@@ -157,6 +157,14 @@ private slots:
         QCOMPARE(f.ds.RecNo(), 2);
         QCOMPARE(f.ds.FieldByName(QStringLiteral("STOK_STOKNO"))->AsInteger(), 11);
 
+        // A column that cannot take the focus leaves it where it was.
+        f.marka->setFocusable(false);
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualRect(table->model()->index(2, f.view.indexOf(f.marka))).center());
+        QCOMPARE(table->currentIndex().column(), f.view.indexOf(f.adi));
+        QCOMPARE(f.view.focusedRecord(), 2);
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+
         QSignalSpy doubles(&f.view, &GridView::recordDoubleClicked);
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(doubles.count(), 1);
