@@ -19,6 +19,7 @@ private slots:
     void raisedErrorReachesCallerOtherwise();
     void otherExceptionsAreNotCaught();
     void backgroundUsesItsOwnClone();
+    void severalBackgroundCallsAtOnce();
 
 private:
     RetryWait m_previousWait;
@@ -130,6 +131,32 @@ void TestCallFrame::backgroundUsesItsOwnClone()
     QCOMPARE(text, QStringLiteral("<b>Kampanya</b>"));
     QVERIFY(!bagc.Connected());
     QCOMPARE(server.connectionCount(), 1);
+}
+
+void TestCallFrame::severalBackgroundCallsAtOnce()
+{
+    ScriptedServer server;
+    server.answer(
+        ScriptedServer::methodPath("TusSonuclariVer"),
+        {200, R"({"result":[{"type":"baglantiu.TTusSonuclari","id":1,"fields":{"FSevkEdildi":7}}]})", 20});
+    TSQLConnection bagc;
+    bagc.setPort(server.port());
+    QList<QFuture<int>> tasks;
+    for (int i = 0; i < 8; ++i) {
+        tasks.append(QtConcurrent::run([&bagc, i] {
+            int shipped = -1;
+            TSonucBilgisi copy;
+            copy.setCARINO(i);
+            KlondaSunucuCagir(bagc, 0, [&](TServerMethods1Client &proxy) {
+                shipped = proxy.TusSonuclariVer(copy).value_or(TTusSonuclari()).SevkEdildi();
+            });
+            return shipped;
+        }));
+    }
+    for (auto &task : tasks)
+        QCOMPARE(task.result(), 7);
+    QCOMPARE(server.connectionCount(), 8);
+    QCOMPARE(server.requestsTo(ScriptedServer::methodPath("TusSonuclariVer")).size(), size_t(8));
 }
 
 QTEST_MAIN(TestCallFrame)
