@@ -170,9 +170,7 @@ public:
                 body = errorBody("TServerMethods1." + method + " diye bir metot yok");
             } else {
                 static const json::array none;
-                json::object answer;
-                answer["result"] = methods->call(method, parameters ? parameters->as_array() : none);
-                body = json::serialize(answer);
+                body = methods->call(method, parameters ? parameters->as_array() : none);
             }
         } catch (const CallError &e) {
             res.status = 500;

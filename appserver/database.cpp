@@ -160,7 +160,9 @@ Connection::Connection(const QString &path, bool create)
     }
     sqlite3_busy_timeout(m_db, 10000);
     sqlite3_extended_result_codes(m_db, 1);
-    execScript("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;");
+    // Reads go through a memory map instead of a read call per page; the large catalogue is ~90 MB.
+    execScript("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; "
+               "PRAGMA mmap_size=268435456; PRAGMA cache_size=-16384;");
 }
 
 Connection::~Connection()

@@ -505,18 +505,16 @@ struct ServerMethods::Context
 namespace {
 
 using Ctx = ServerMethods::Context;
-using Handler = json::array (*)(Ctx &, const CallArgs &);
+using Handler = Answer (*)(Ctx &, const CallArgs &);
 
-json::array tableResult(Statement &q, const std::vector<ColumnSpec> &columns)
+Answer tableResult(Statement &q, const std::vector<ColumnSpec> &columns)
 {
-    json::array result;
-    result.emplace_back(tableFromQuery(q, columns));
-    return result;
+    return Answer::table(tableText(q, columns));
 }
 
 // Login and customers -------------------------------------------------------------------------
 
-json::array BuyukGetir(Ctx &ctx, const CallArgs &a)
+Answer BuyukGetir(Ctx &ctx, const CallArgs &a)
 {
     const QString idsi = a.text(0);
     auto lookup = [&] {
@@ -571,7 +569,7 @@ json::array BuyukGetir(Ctx &ctx, const CallArgs &a)
     return json::array{TJSONMarshal::marshal(r)};
 }
 
-json::array MobilCariBilgisiGetir(Ctx &ctx, const CallArgs &a)
+Answer MobilCariBilgisiGetir(Ctx &ctx, const CallArgs &a)
 {
     const QString idsi = a.text(1);
     Statement q(
@@ -623,7 +621,7 @@ json::array MobilCariBilgisiGetir(Ctx &ctx, const CallArgs &a)
     return json::array{TJSONMarshal::marshal(m)};
 }
 
-json::array CariAra(Ctx &ctx, const CallArgs &a)
+Answer CariAra(Ctx &ctx, const CallArgs &a)
 {
     const UserRow u = sessionUser(ctx.db, a.session(0));
     Statement q(ctx.db.handle(), customerQuery(" AND (?4 = '' OR instr(c.ARAMA, ?4) > 0)"));
@@ -632,7 +630,7 @@ json::array CariAra(Ctx &ctx, const CallArgs &a)
     return tableResult(q, kCustomerColumns);
 }
 
-json::array CariSepetVer(Ctx &ctx, const CallArgs &a)
+Answer CariSepetVer(Ctx &ctx, const CallArgs &a)
 {
     const UserRow u = sessionUser(ctx.db, a.session(0));
     const int n = a.integer(1);
@@ -646,7 +644,7 @@ json::array CariSepetVer(Ctx &ctx, const CallArgs &a)
     return tableResult(q, kCustomerColumns);
 }
 
-json::array SepetSayisi(Ctx &ctx, const CallArgs &a)
+Answer SepetSayisi(Ctx &ctx, const CallArgs &a)
 {
     const UserRow u = sessionUser(ctx.db, a.session(0));
     Statement q(ctx.db.handle(), std::string("SELECT COUNT(*) FROM CARI c WHERE ") + kVisible +
@@ -656,7 +654,7 @@ json::array SepetSayisi(Ctx &ctx, const CallArgs &a)
     return json::array{q.columnInt(0)};
 }
 
-json::array TusSonuclariVer(Ctx &ctx, const CallArgs &a)
+Answer TusSonuclariVer(Ctx &ctx, const CallArgs &a)
 {
     const UserRow u = sessionUser(ctx.db, a.session(0));
     Statement q(ctx.db.handle(), std::string("SELECT o.DURUMKODU, COUNT(*) FROM SIPARIS o JOIN CARI c ON "
@@ -690,7 +688,7 @@ json::array TusSonuclariVer(Ctx &ctx, const CallArgs &a)
     return json::array{TJSONMarshal::marshal(t)};
 }
 
-json::array CariVadeGunGecmismiBul(Ctx &ctx, const CallArgs &a)
+Answer CariVadeGunGecmismiBul(Ctx &ctx, const CallArgs &a)
 {
     const std::optional<CustomerRow> c = findCustomer(ctx.db, a.integer(0));
     if (!c)
@@ -710,7 +708,7 @@ json::array CariVadeGunGecmismiBul(Ctx &ctx, const CallArgs &a)
 // Rows a search returns at most; a two-letter search over the large catalogue stays answerable.
 constexpr int kSearchLimit = 10000;
 
-json::array StokAraGetir(Ctx &ctx, const CallArgs &a)
+Answer StokAraGetir(Ctx &ctx, const CallArgs &a)
 {
     const TSonucBilgisi s = a.session(1);
     const UserRow u = sessionUser(ctx.db, s);
@@ -733,16 +731,16 @@ json::array StokAraGetir(Ctx &ctx, const CallArgs &a)
         else
             shortWords << w;
     }
-    // The index hands its rows over in stock-number order, so the limit stops the walk early.
+    // The index hands its rows over in stock-number order, so the limit stops the walk early;
+    // the outer select keeps that order.
     const std::string limit = "LIMIT " + std::to_string(kSearchLimit);
     std::string where = indexed.isEmpty() ? "1" : "STOKARA MATCH ?8";
     for (int i = 0; i < shortWords.size(); ++i)
         where += " AND instr(s.ARAMA, ?" + std::to_string(9 + i) + ") > 0";
     const std::string sql =
-        indexed.isEmpty()
-            ? stockQuery(where, false, "ORDER BY n.STOKNO", "STOK s", "ORDER BY s.STOKNO " + limit)
-            : stockQuery(where, false, "ORDER BY n.STOKNO", "STOKARA JOIN STOK s ON s.STOKNO = STOKARA.rowid",
-                         "ORDER BY STOKARA.rowid " + limit);
+        indexed.isEmpty() ? stockQuery(where, false, "", "STOK s", "ORDER BY s.STOKNO " + limit)
+                          : stockQuery(where, false, "", "STOKARA JOIN STOK s ON s.STOKNO = STOKARA.rowid",
+                                       "ORDER BY STOKARA.rowid " + limit);
     Statement q(ctx.db.handle(), sql);
     bindPricing(q, c, !c.kampanyasiz && u.tipi != 4);
     if (!indexed.isEmpty())
@@ -752,7 +750,7 @@ json::array StokAraGetir(Ctx &ctx, const CallArgs &a)
     return tableResult(q, kStockColumns);
 }
 
-json::array YenilerVer2(Ctx &ctx, const CallArgs &a)
+Answer YenilerVer2(Ctx &ctx, const CallArgs &a)
 {
     const CustomerRow c = customerOrDefault(ctx.db, a.integer(0));
     Statement q(ctx.db.handle(), stockQuery("s.YENI = 1", false, "ORDER BY n.ANAGRUP, n.BARKOD"));
@@ -760,7 +758,7 @@ json::array YenilerVer2(Ctx &ctx, const CallArgs &a)
     return tableResult(q, kStockColumns);
 }
 
-json::array KampanyaliVer2(Ctx &ctx, const CallArgs &a)
+Answer KampanyaliVer2(Ctx &ctx, const CallArgs &a)
 {
     const CustomerRow c = customerOrDefault(ctx.db, a.integer(0));
     const bool allowed = !c.kampanyasiz && a.integer(1) != 4;
@@ -770,7 +768,7 @@ json::array KampanyaliVer2(Ctx &ctx, const CallArgs &a)
     return tableResult(q, kStockColumns);
 }
 
-json::array ResimVer5(Ctx &ctx, const CallArgs &a)
+Answer ResimVer5(Ctx &ctx, const CallArgs &a)
 {
     Statement q(ctx.db.handle(),
                 "SELECT BARKOD, MARKA, ANAGRUP, ADI, RENK FROM STOK WHERE STOKNO = ? AND RESIM = 1");
@@ -787,7 +785,7 @@ json::array ResimVer5(Ctx &ctx, const CallArgs &a)
     return streamResult(stockPictureJpeg(p));
 }
 
-json::array TumSiparislerVer(Ctx &ctx, const CallArgs &a)
+Answer TumSiparislerVer(Ctx &ctx, const CallArgs &a)
 {
     Statement q(ctx.db.handle(), std::string(kOrderLineSelect) +
                                      "WHERE l.CARINO = ?1 AND (?2 = 0 OR l.STOKNO = ?2) "
@@ -798,7 +796,7 @@ json::array TumSiparislerVer(Ctx &ctx, const CallArgs &a)
 
 // Basket --------------------------------------------------------------------------------------
 
-json::array SepetVer2(Ctx &ctx, const CallArgs &a)
+Answer SepetVer2(Ctx &ctx, const CallArgs &a)
 {
     Statement q(ctx.db.handle(), std::string(kBasketSelect) + "WHERE b.CARINO = ? ORDER BY b.SIRANO");
     q.bind(1, a.integer(0));
@@ -807,7 +805,7 @@ json::array SepetVer2(Ctx &ctx, const CallArgs &a)
 
 // Prices come from the catalogue and the customer's discounts; sales staff may give their own
 // unit price and rates. A stock already in the basket gets the quantity added to its line.
-json::array SepetEkle2(Ctx &ctx, const CallArgs &a)
+Answer SepetEkle2(Ctx &ctx, const CallArgs &a)
 {
     const TSonucBilgisi s = a.session(0);
     const int carino = a.integer(1);
@@ -870,7 +868,7 @@ json::array SepetEkle2(Ctx &ctx, const CallArgs &a)
     return json::array{1};
 }
 
-json::array SepetGuncelle2(Ctx &ctx, const CallArgs &a)
+Answer SepetGuncelle2(Ctx &ctx, const CallArgs &a)
 {
     const TSonucBilgisi s = a.session(0);
     const int carino = a.integer(1);
@@ -903,7 +901,7 @@ json::array SepetGuncelle2(Ctx &ctx, const CallArgs &a)
     return json::array{1};
 }
 
-json::array SepetSatirSil(Ctx &ctx, const CallArgs &a)
+Answer SepetSatirSil(Ctx &ctx, const CallArgs &a)
 {
     const TSonucBilgisi s = a.session(0);
     const std::optional<UserRow> u = findUser(ctx.db, s.Sirano());
@@ -925,7 +923,7 @@ json::array SepetSatirSil(Ctx &ctx, const CallArgs &a)
     return json::array{removed > 0 ? 1 : 0};
 }
 
-json::array SepetHepsiniSil(Ctx &ctx, const CallArgs &a)
+Answer SepetHepsiniSil(Ctx &ctx, const CallArgs &a)
 {
     const TSonucBilgisi s = a.session(0);
     const std::optional<UserRow> u = findUser(ctx.db, s.Sirano());
@@ -939,14 +937,14 @@ json::array SepetHepsiniSil(Ctx &ctx, const CallArgs &a)
     return json::array{1};
 }
 
-json::array SepetSecimGuncelle(Ctx &ctx, const CallArgs &a)
+Answer SepetSecimGuncelle(Ctx &ctx, const CallArgs &a)
 {
     Statement q(ctx.db.handle(), "UPDATE SEPET SET SEC = ? WHERE SIRANO = ?");
     q.bind(1, a.integer(1) != 0 ? 1 : 0).bind(2, a.integer(0)).exec();
     return json::array{};
 }
 
-json::array SiparisKaydet(Ctx &ctx, const CallArgs &a)
+Answer SiparisKaydet(Ctx &ctx, const CallArgs &a)
 {
     const TSonucBilgisi s = a.session(0);
     const int carino = a.integer(1);
@@ -1029,14 +1027,14 @@ std::string orderQuery(const std::string &where)
            where + " GROUP BY o.IDNO ORDER BY o.IDNO DESC";
 }
 
-json::array OncekiSiparisler(Ctx &ctx, const CallArgs &a)
+Answer OncekiSiparisler(Ctx &ctx, const CallArgs &a)
 {
     Statement q(ctx.db.handle(), orderQuery("o.CARINO = ?"));
     q.bind(1, a.integer(0));
     return tableResult(q, kOrderColumns);
 }
 
-json::array SiparisAyrintisi2(Ctx &ctx, const CallArgs &a)
+Answer SiparisAyrintisi2(Ctx &ctx, const CallArgs &a)
 {
     Statement q(ctx.db.handle(), std::string(kOrderLineSelect) +
                                      "WHERE l.IDNO = ?2 AND (?1 = 0 OR l.CARINO = ?1) ORDER BY l.STOKHAR_NO");
@@ -1044,7 +1042,7 @@ json::array SiparisAyrintisi2(Ctx &ctx, const CallArgs &a)
     return tableResult(q, kOrderLineColumns);
 }
 
-json::array SiparisAytintisiDip(Ctx &ctx, const CallArgs &a)
+Answer SiparisAytintisiDip(Ctx &ctx, const CallArgs &a)
 {
     Statement q(ctx.db.handle(),
                 "SELECT o.VERENINNOTU, o.DURUMKODU, o.VEREN, k.ADI, o.ALANNOTU, t.ADI, k.CINS, "
@@ -1066,7 +1064,7 @@ json::array SiparisAytintisiDip(Ctx &ctx, const CallArgs &a)
     return json::array{TJSONMarshal::marshal(d)};
 }
 
-json::array BakiyelerVer2(Ctx &ctx, const CallArgs &a)
+Answer BakiyelerVer2(Ctx &ctx, const CallArgs &a)
 {
     Statement q(ctx.db.handle(), std::string(kOrderLineSelect) +
                                      "WHERE l.CARINO = ? AND l.KALAN > 0 ORDER BY l.IDNO, l.STOKHAR_NO");
@@ -1125,7 +1123,7 @@ std::optional<std::pair<UserRow, CustomerRow>> balanceActor(Connection &db, cons
 }
 
 // Removing a balance cancels what is still open; what was delivered stays on the line.
-json::array BakiyeDuzenle(Ctx &ctx, const CallArgs &a)
+Answer BakiyeDuzenle(Ctx &ctx, const CallArgs &a)
 {
     const auto actor = balanceActor(ctx.db, a.session(0));
     if (!actor)
@@ -1141,7 +1139,7 @@ json::array BakiyeDuzenle(Ctx &ctx, const CallArgs &a)
     return json::array{1};
 }
 
-json::array BakiyeDegistir(Ctx &ctx, const CallArgs &a)
+Answer BakiyeDegistir(Ctx &ctx, const CallArgs &a)
 {
     const double yeni = a.number(5);
     if (!(yeni > 0))
@@ -1161,7 +1159,7 @@ json::array BakiyeDegistir(Ctx &ctx, const CallArgs &a)
 }
 
 // Only sales staff with price rights change prices.
-json::array BakiyeFiyatDegistir(Ctx &ctx, const CallArgs &a)
+Answer BakiyeFiyatDegistir(Ctx &ctx, const CallArgs &a)
 {
     const double fiyat = a.number(7);
     const double ind = a.number(8);
@@ -1183,7 +1181,7 @@ json::array BakiyeFiyatDegistir(Ctx &ctx, const CallArgs &a)
     return json::array{1};
 }
 
-json::array CariEkstreVer(Ctx &ctx, const CallArgs &a)
+Answer CariEkstreVer(Ctx &ctx, const CallArgs &a)
 {
     static const std::vector<ColumnSpec> columns = {
         {"CARINO", DbxInt32}, {"TARIH", DbxDate},    {"TURADI", DbxWideString},   {"EVRAK", DbxWideString},
@@ -1199,7 +1197,7 @@ json::array CariEkstreVer(Ctx &ctx, const CallArgs &a)
     return tableResult(q, columns);
 }
 
-json::array FaturaGetir(Ctx &ctx, const CallArgs &a)
+Answer FaturaGetir(Ctx &ctx, const CallArgs &a)
 {
     static const std::vector<ColumnSpec> columns = {
         {"OEMNO", DbxWideString},
@@ -1282,7 +1280,7 @@ json::array FaturaGetir(Ctx &ctx, const CallArgs &a)
     return tableResult(q, columns);
 }
 
-json::array FaturaAltGetir(Ctx &ctx, const CallArgs &a)
+Answer FaturaAltGetir(Ctx &ctx, const CallArgs &a)
 {
     static const std::vector<ColumnSpec> columns = {
         {"TOPLAM", DbxDouble},   {"TOPLAMINDIRIM", DbxDouble}, {"MATRAH", DbxDouble},
@@ -1296,7 +1294,7 @@ json::array FaturaAltGetir(Ctx &ctx, const CallArgs &a)
     return tableResult(q, columns);
 }
 
-json::array Tahsilat(Ctx &ctx, const CallArgs &a)
+Answer Tahsilat(Ctx &ctx, const CallArgs &a)
 {
     static const std::vector<ColumnSpec> columns = {
         {"Tarih", DbxDate},         {"Türü", DbxWideString}, {"Cins", DbxWideString},
@@ -1311,14 +1309,14 @@ json::array Tahsilat(Ctx &ctx, const CallArgs &a)
     return tableResult(q, columns);
 }
 
-json::array SanalposSiranoVer(Ctx &ctx, const CallArgs &a)
+Answer SanalposSiranoVer(Ctx &ctx, const CallArgs &a)
 {
     Statement q(ctx.db.handle(), "SELECT SIRANO FROM SANALPOS WHERE IDNO = ?");
     q.bind(1, a.integer(0));
     return json::array{q.step() ? q.columnInt(0) : 0};
 }
 
-json::array SAnalPosPdfVer(Ctx &ctx, const CallArgs &a)
+Answer SAnalPosPdfVer(Ctx &ctx, const CallArgs &a)
 {
     Statement q(ctx.db.handle(),
                 "SELECT p.SIRANO, p.KARTSAHIBI, p.KARTNO, p.TUTAR, p.TAKSIT, p.TARIH, p.SAAT, "
@@ -1344,7 +1342,7 @@ json::array SAnalPosPdfVer(Ctx &ctx, const CallArgs &a)
 
 // Reports ----------------------------------------------------------------------------------
 
-json::array RaporGetir(Ctx &ctx, const CallArgs &a)
+Answer RaporGetir(Ctx &ctx, const CallArgs &a)
 {
     const int raporno = a.integer(0);
     const int idno = a.integer(2);
@@ -1413,7 +1411,7 @@ json::array RaporGetir(Ctx &ctx, const CallArgs &a)
     return streamResult(makePdf(doc));
 }
 
-json::array RaporAlinanSiparisler(Ctx &ctx, const CallArgs &a)
+Answer RaporAlinanSiparisler(Ctx &ctx, const CallArgs &a)
 {
     static const std::vector<ColumnSpec> columns = {
         {"SATICIADI", DbxWideString}, {"IDNO", DbxDouble},         {"CARINO", DbxInt32},
@@ -1440,7 +1438,7 @@ json::array RaporAlinanSiparisler(Ctx &ctx, const CallArgs &a)
     return tableResult(q, columns);
 }
 
-json::array RaporEnCokSatilanStoklar(Ctx &ctx, const CallArgs &a)
+Answer RaporEnCokSatilanStoklar(Ctx &ctx, const CallArgs &a)
 {
     static const std::vector<ColumnSpec> columns = {
         {"BARKOD", DbxWideString},    {"KOD", DbxWideString}, {"ADI", DbxWideString},
@@ -1464,7 +1462,7 @@ json::array RaporEnCokSatilanStoklar(Ctx &ctx, const CallArgs &a)
 
 // Announcements and notices -----------------------------------------------------------------
 
-json::array AcilisEkranlarVer2(Ctx &ctx, const CallArgs &)
+Answer AcilisEkranlarVer2(Ctx &ctx, const CallArgs &)
 {
     Statement q(ctx.db.handle(),
                 "SELECT SIRANO, RESIM, BASLIK, ARAMA FROM DUYURU WHERE REKLAM = 0 ORDER BY SIRA");
@@ -1476,14 +1474,14 @@ json::array AcilisEkranlarVer2(Ctx &ctx, const CallArgs &)
     return json::array{TJSONMarshal::marshal(all)};
 }
 
-json::array AcilisReklamAdet(Ctx &ctx, const CallArgs &)
+Answer AcilisReklamAdet(Ctx &ctx, const CallArgs &)
 {
     Statement q(ctx.db.handle(), "SELECT COUNT(*) FROM DUYURU WHERE REKLAM = 1");
     q.step();
     return json::array{q.columnInt(0)};
 }
 
-json::array AcilisREklamVer(Ctx &ctx, const CallArgs &a)
+Answer AcilisREklamVer(Ctx &ctx, const CallArgs &a)
 {
     const int sira = a.integer(0);
     if (sira < 0)
@@ -1496,7 +1494,7 @@ json::array AcilisREklamVer(Ctx &ctx, const CallArgs &a)
     return json::array{TJSONMarshal::marshal(announcement(q))};
 }
 
-json::array BalonGetir(Ctx &ctx, const CallArgs &a)
+Answer BalonGetir(Ctx &ctx, const CallArgs &a)
 {
     static const std::vector<ColumnSpec> columns = {
         {"SEPET", DbxInt32},  {"YENI", DbxInt32},    {"KAMPANYA", DbxInt32},
@@ -1515,34 +1513,34 @@ json::array BalonGetir(Ctx &ctx, const CallArgs &a)
     return tableResult(q, columns);
 }
 
-json::array KayanYaziGetir(Ctx &ctx, const CallArgs &)
+Answer KayanYaziGetir(Ctx &ctx, const CallArgs &)
 {
     Statement q(ctx.db.handle(), "SELECT DEGER FROM AYAR WHERE ANAHTAR = 'KAYANYAZI'");
     return json::array{q.step() ? jsonString(q.columnString(0)) : json::string()};
 }
 
-json::array banner(Ctx &ctx, int no)
+Answer banner(Ctx &ctx, int no)
 {
     return streamResult(blobOrEmpty(ctx.db, "SELECT RESIM FROM BANNER WHERE NO = ?", no));
 }
 
-json::array BannerResimVer(Ctx &ctx, const CallArgs &)
+Answer BannerResimVer(Ctx &ctx, const CallArgs &)
 {
     return banner(ctx, 1);
 }
 
-json::array BannerResimVer2(Ctx &ctx, const CallArgs &)
+Answer BannerResimVer2(Ctx &ctx, const CallArgs &)
 {
     return banner(ctx, 2);
 }
 
-json::array BannerResimVer3(Ctx &ctx, const CallArgs &)
+Answer BannerResimVer3(Ctx &ctx, const CallArgs &)
 {
     return banner(ctx, 3);
 }
 
 // The distributor reads these from the MAIL table; nothing is sent from here.
-json::array storeMail(Ctx &ctx, const CallArgs &a, const char *kind, bool withSubject)
+Answer storeMail(Ctx &ctx, const CallArgs &a, const char *kind, bool withSubject)
 {
     WriteTransaction t(ctx.db);
     Statement q(ctx.db.handle(),
@@ -1562,17 +1560,17 @@ json::array storeMail(Ctx &ctx, const CallArgs &a, const char *kind, bool withSu
     return json::array{1};
 }
 
-json::array MailGonserCari(Ctx &ctx, const CallArgs &a)
+Answer MailGonserCari(Ctx &ctx, const CallArgs &a)
 {
     return storeMail(ctx, a, "ISTEK", false);
 }
 
-json::array MailGonserCariNormal(Ctx &ctx, const CallArgs &a)
+Answer MailGonserCariNormal(Ctx &ctx, const CallArgs &a)
 {
     return storeMail(ctx, a, "MAIL", true);
 }
 
-json::array EchoString(Ctx &, const CallArgs &a)
+Answer EchoString(Ctx &, const CallArgs &a)
 {
     return json::array{jsonString(a.text(0))};
 }
@@ -1645,7 +1643,7 @@ bool ServerMethods::has(const std::string &method) const
     return methods().count(method) > 0;
 }
 
-json::array ServerMethods::call(const std::string &method, const json::array &parameters)
+std::string ServerMethods::call(const std::string &method, const json::array &parameters)
 {
     const auto it = methods().find(method);
     if (it == methods().end())
@@ -1654,7 +1652,7 @@ json::array ServerMethods::call(const std::string &method, const json::array &pa
     auto lease = m_pool.acquire();
     Context ctx{*lease, m_autoRegisterUser};
     try {
-        return it->second.handler(ctx, args);
+        return it->second.handler(ctx, args).body();
     } catch (const DatabaseError &e) {
         throw CallError(method + ": " + e.what());
     }

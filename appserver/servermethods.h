@@ -22,8 +22,8 @@ public:
     void setAutoRegisterUser(const QString &userName) { m_autoRegisterUser = userName.toUpper(); }
 
     bool has(const std::string &method) const;
-    // The "result" array of a call; throws CallError for bad input.
-    boost::json::array call(const std::string &method, const boost::json::array &parameters);
+    // The answer body {"result":[...]} of a call; throws CallError for bad input.
+    std::string call(const std::string &method, const boost::json::array &parameters);
 
     struct Context;
 

@@ -5,6 +5,7 @@
 
 #include <QDate>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -50,55 +51,139 @@ int columnSize(int type)
 }
 } // namespace
 
-// Rows go straight from SQLite into the wire form; building a DbxTable first costs several times
-// the whole budget of a 10,000-row search. The client's decoder checks this output in the tests.
-json::object tableFromQuery(Statement &query, const std::vector<ColumnSpec> &columns)
+namespace {
+
+void appendEscaped(std::string &out, std::string_view text)
+{
+    static const char hex[] = "0123456789abcdef";
+    out += '"';
+    std::size_t run = 0; // start of the characters not yet copied
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        out.append(text.data() + run, i - run);
+        run = i + 1;
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += "\\u00";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        }
+    }
+    out.append(text.data() + run, text.size() - run);
+    out += '"';
+}
+
+template<class T>
+void appendNumber(std::string &out, T value)
+{
+    char buffer[32];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, r.ptr);
+}
+
+} // namespace
+
+// Rows go straight from SQLite into JSON text, column by column: building a DbxTable or a JSON
+// tree first costs several times the budget of a 10,000-row search. The tests read every answer
+// back with the client's own strict decoder.
+std::string tableText(Statement &query, const std::vector<ColumnSpec> &columns)
 {
     const std::size_t n = columns.size();
     if (int(n) != query.columnCount())
         throw std::logic_error("column specs do not match the query");
-    std::vector<json::array> values(n);
+    std::vector<std::string> values(n);
+    bool first = true;
     while (query.step()) {
         for (std::size_t c = 0; c < n; ++c) {
+            std::string &out = values[c];
+            if (!first)
+                out += ',';
             const int col = int(c);
             if (query.isNull(col)) {
-                values[c].emplace_back(nullptr);
+                out += "null";
                 continue;
             }
             switch (columns[c].type) {
             case DbxInt32:
-                values[c].emplace_back(std::int64_t(query.columnInt(col)));
+                appendNumber(out, query.columnInt(col));
                 break;
             case DbxInt64:
-                values[c].emplace_back(query.columnInt64(col));
+                appendNumber(out, query.columnInt64(col));
                 break;
             case DbxDouble:
-                values[c].emplace_back(query.columnDouble(col));
+                appendNumber(out, query.columnDouble(col));
                 break;
             case DbxBoolean:
-                values[c].emplace_back(query.columnInt(col) != 0);
+                out += query.columnInt(col) != 0 ? "true" : "false";
                 break;
             case DbxBlob:
-                values[c].emplace_back(streamJson(query.columnBlob(col)));
+                out += json::serialize(streamJson(query.columnBlob(col)));
                 break;
             default:
-                values[c].emplace_back(json::string(query.columnText(col)));
+                appendEscaped(out, query.columnText(col));
                 break;
             }
         }
+        first = false;
     }
-    json::array header;
-    header.reserve(n);
-    for (std::size_t c = 0; c < n; ++c) {
-        const int size = columnSize(columns[c].type);
-        header.emplace_back(json::array{columns[c].name, int(columns[c].type), std::int64_t(c), 0, 0, size,
-                                        size, 0, true, false, 0, false, false});
-    }
-    json::object table;
-    table["table"] = std::move(header);
+    std::size_t total = 64;
     for (std::size_t c = 0; c < n; ++c)
-        table[columns[c].name] = std::move(values[c]);
-    return table;
+        total += values[c].size() + 80;
+    std::string text;
+    text.reserve(total);
+    text += "{\"table\":[";
+    for (std::size_t c = 0; c < n; ++c) {
+        if (c)
+            text += ',';
+        const int size = columnSize(columns[c].type);
+        text += '[';
+        appendEscaped(text, columns[c].name);
+        text += ',';
+        appendNumber(text, int(columns[c].type));
+        text += ',';
+        appendNumber(text, c);
+        text += ",0,0,";
+        appendNumber(text, size);
+        text += ',';
+        appendNumber(text, size);
+        text += ",0,true,false,0,false,false]";
+    }
+    text += ']';
+    for (std::size_t c = 0; c < n; ++c) {
+        text += ',';
+        appendEscaped(text, columns[c].name);
+        text += ":[";
+        text += values[c];
+        text += ']';
+    }
+    text += '}';
+    return text;
+}
+
+std::string Answer::body() const
+{
+    if (m_isTable)
+        return "{\"result\":[" + m_table + "]}";
+    json::object answer;
+    answer["result"] = m_values;
+    return json::serialize(answer);
 }
 
 namespace {

@@ -40,9 +40,30 @@ struct ColumnSpec
     DbxType type;
 };
 
-// Reads every row of a query into the table form of the wire (what DbxTable::toJson writes);
-// the query's columns map to specs by position. Dates are stored as YYYY-MM-DD text.
-boost::json::object tableFromQuery(Statement &query, const std::vector<ColumnSpec> &columns);
+// Writes every row of a query as JSON text in the table form of the wire (what DbxTable::toJson
+// writes); the query's columns map to specs by position. Dates are stored as YYYY-MM-DD text.
+std::string tableText(Statement &query, const std::vector<ColumnSpec> &columns);
+
+// What a method answers: its outputs and result as JSON values, or one table already in text form.
+class Answer
+{
+public:
+    Answer(boost::json::array values) : m_values(std::move(values)) {}
+    static Answer table(std::string text)
+    {
+        Answer a({});
+        a.m_table = std::move(text);
+        a.m_isTable = true;
+        return a;
+    }
+    // {"result":[...]}
+    std::string body() const;
+
+private:
+    boost::json::array m_values;
+    std::string m_table;
+    bool m_isTable = false;
+};
 
 boost::json::string jsonString(const QString &text);
 boost::json::array streamJson(const QByteArray &bytes);
