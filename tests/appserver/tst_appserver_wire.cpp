@@ -29,6 +29,7 @@ private slots:
     void ipAndSetupProgram();
     void clientLeavingMidCallDoesNotDisturbOthers();
     void autoRegisterGivesUnknownComputersToTheUser();
+    void demoDataIsTheSameEveryTime();
     void databaseThatCannotBeOpened_data();
     void databaseThatCannotBeOpened();
     void executableReportsADatabaseItCannotOpen();
@@ -279,6 +280,37 @@ void tst_AppServerWire::autoRegisterGivesUnknownComputersToTheUser()
     QCOMPARE(fields.at("FCARINO").as_int64(), 101);
     QCOMPARE(server.query(QStringLiteral("SELECT COUNT(*) FROM STOK")).first().first().toInt(), 200);
     server.stop();
+}
+
+void tst_AppServerWire::demoDataIsTheSameEveryTime()
+{
+    const QString sql = QStringLiteral(
+        "SELECT (SELECT group_concat(BARKOD || OEM1 || LISTEFIYAT || KAMPFIYAT || DURUM, ';') FROM STOK), "
+        "(SELECT group_concat(TARIH || TURADI || BORC || ALACAK, ';') FROM EKSTRE), "
+        "(SELECT group_concat(IDNO || DURUMKODU || TARIH, ';') FROM SIPARIS), "
+        "(SELECT group_concat(STOKNO || MIKTAR || NETTUTAR, ';') FROM SIPARISSATIR), "
+        "(SELECT COUNT(*) FROM STOK WHERE RESIM = 1), (SELECT COUNT(DISTINCT DURUMKODU) FROM SIPARIS)");
+    QList<QVariantList> seen;
+    for (int run = 0; run < 2; ++run) {
+        QTemporaryDir dir;
+        appserver::ServerOptions options;
+        options.databasePath = dir.filePath(QStringLiteral("same.sqlite"));
+        options.port = 0;
+        options.stockCount = 300;
+        options.today = QDate(2026, 3, 2);
+        options.log = [](const QString &) {};
+        appserver::AppServer server(options);
+        QVERIFY2(server.start(), qPrintable(server.errorString()));
+        const QList<QVariantList> rows = server.query(sql);
+        QCOMPARE(rows.size(), 1);
+        seen << rows.first();
+        server.stop();
+    }
+    QCOMPARE(seen.at(0), seen.at(1));
+    QVERIFY(seen.at(0).at(0).toString().size() > 1000);
+    // Most items have a picture; orders exist in all six states.
+    QVERIFY(seen.at(0).at(4).toInt() > 200);
+    QCOMPARE(seen.at(0).at(5).toInt(), 6);
 }
 
 void tst_AppServerWire::databaseThatCannotBeOpened_data()
