@@ -12,6 +12,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 #include <chrono>
 #include <cstdio>
@@ -234,6 +235,11 @@ AppServer::~AppServer()
 
 bool AppServer::start()
 {
+    // Pictures and PDFs are drawn with fonts, which need the GUI application object.
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        d->error = QStringLiteral("AppServer bir QGuiApplication (offscreen) içinde çalışır");
+        return false;
+    }
     if (!d->openDatabase())
         return false;
     d->routes();

@@ -26,6 +26,7 @@ struct ServerOptions
 
 // The reference application server: TServerMethods1 over DataSnap REST and the web pages,
 // on one port, answering from an SQLite database that is created and seeded when new.
+// It draws pictures and PDFs, so the process needs a QGuiApplication (the offscreen platform will do).
 class AppServer
 {
 public:
