@@ -331,6 +331,8 @@ DbxColumn decodeColumn(const json::value &entry, size_t index)
         throw EDBXError(QStringLiteral("Table column %1: the name must be a non-empty string").arg(index));
     DbxColumn column;
     column.name = jsonString(info[0].get_string());
+    if (column.name == QLatin1String("table"))
+        throw EDBXError(QStringLiteral("Table column %1: \"table\" cannot name a column").arg(index));
     column.type = intInfo(info, 1, "the type", index);
     if (!TDBXDataTypes::isKnown(column.type))
         throw EDBXError(
@@ -357,6 +359,9 @@ DbxColumn &DbxTable::addColumn(const QString &name, int type, int size, int prec
         throw EDBXError(QStringLiteral("Column %1: unknown DBX type code %2").arg(name).arg(type));
     if (columnIndex(name) >= 0)
         throw EDBXError(QStringLiteral("Column %1 is already in the table").arg(name));
+    // The wire form keeps the column list under "table".
+    if (name.isEmpty() || name == QLatin1String("table"))
+        throw EDBXError(QStringLiteral("\"%1\" cannot name a column").arg(name));
     if (!m_rows.isEmpty())
         throw EDBXError(QStringLiteral("Columns must be added before the rows"));
     DbxColumn column;

@@ -140,6 +140,9 @@ void TestDbxTable::badShapesRaise_data()
     QTest::newRow("nullable as number")
         << QByteArray(R"({"table":[["A",6,0,0,0,0,0,0,1,false,0,false,false]],"A":[1]})")
         << "nullable must be true or false";
+    QTest::newRow("column named table")
+        << QByteArray(R"({"table":[["table",6,0,0,0,0,0,0,true,false,0,false,false]]})")
+        << "cannot name a column";
     QTest::newRow("duplicate column") << "{\"table\":[" + a + "," + a + "],\"A\":[1]}"
                                       << "appears twice";
     QTest::newRow("missing values") << "{\"table\":[" + a + "," + b + "],\"A\":[1]}"
@@ -198,6 +201,8 @@ void TestDbxTable::builderRefusesBadRows()
     t.addColumn("A", TDBXDataTypes::Int32Type);
     QVERIFY_THROWS_EXCEPTION(EDBXError, t.addColumn("A", TDBXDataTypes::Int32Type));
     QVERIFY_THROWS_EXCEPTION(EDBXError, t.addColumn("Z", 42));
+    QVERIFY_THROWS_EXCEPTION(EDBXError, t.addColumn("table", TDBXDataTypes::Int32Type));
+    QVERIFY_THROWS_EXCEPTION(EDBXError, t.addColumn("", TDBXDataTypes::Int32Type));
     QVERIFY_THROWS_EXCEPTION(EDBXError, t.addRow({1, 2}));
     t.addRow({QString("yedi")});
     QVERIFY_THROWS_EXCEPTION(EConvertError, t.toJson());
