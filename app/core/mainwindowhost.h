@@ -30,6 +30,12 @@ public:
     virtual QString tabCaption(QWidget *tabSheet) const = 0;
     virtual void activateTab(QWidget *tabSheet) = 0;
     virtual QWidget *activeTab() const = 0;
+    // A tab sheet by its name (`skampanyali`, `syeniler`, ...); nullptr when there is none.
+    virtual QWidget *tabSheet(const QString &name) const
+    {
+        Q_UNUSED(name);
+        return nullptr;
+    }
 
     // The search box `araedit` and the search the "Ara" button runs.
     virtual QLineEdit *searchBox() = 0;
