@@ -368,6 +368,9 @@ void BasketTab::SepetGetir()
 
 void BasketTab::SepetToplamHesapla()
 {
+    // The pass leaves the cursor after the last line; the grid's focus follows the cursor, so it is put
+    // back on the user's line, where the popup menu and the next double click expect it.
+    const int focused = cxGrid2->focusedRecord();
     cxGrid2->BeginUpdate();
     const SepetToplamlari t = ::SepetToplamHesapla(m_sepet);
     aratoplaml->setText(FormatFloat(kMoney, t.toplam));
@@ -376,6 +379,8 @@ void BasketTab::SepetToplamHesapla()
     nettutarl->setText(FormatFloat(kMoney, t.net));
     geneltoplaml->setText(FormatFloat(kMoney, t.genel));
     cxGrid2->EndUpdate();
+    if (focused >= 0 && focused < m_sepet.RecordCount())
+        cxGrid2->setFocusedRecord(focused);
 }
 
 bool BasketTab::SecimGonder(int sirano, int secim)
