@@ -1,0 +1,14 @@
+#include "history/pencere.h"
+
+#include "platform/system/screen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+void PencereYerlestir(QWidget *window, int left, int top, int widthLess, int heightLess)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int height = screen ? screen->geometry().height() : 768;
+    window->setGeometry(left, top, screenWidth() - widthLess, height - heightLess);
+}
