@@ -1,16 +1,19 @@
 // Attach, paint, sort and filter a 50,000-row grid under the offscreen platform; prints each figure
-// (median of several runs) beside its target.
+// (median CPU time of several runs) beside its target.
 #include "platform/dataset/clientdataset.h"
 #include "platform/dataset/datasource.h"
+#include "platform/grid/gridexport.h"
 #include "platform/grid/gridhelpers.h"
 #include "platform/grid/gridview.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QImage>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <vector>
 
@@ -25,15 +28,22 @@ double median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
+double threadCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+// CPU time of the window thread: the machine is shared, and wall time there measures the others too.
 double measure(const std::function<void()> &prepare, const std::function<void()> &work)
 {
     std::vector<double> times;
     for (int i = 0; i < Runs; ++i) {
         prepare();
-        QElapsedTimer timer;
-        timer.start();
+        const double start = threadCpuMs();
         work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
+        times.push_back(threadCpuMs() - start);
     }
     return median(times);
 }
@@ -123,7 +133,13 @@ int main(int argc, char **argv)
                                        view.EndBestFitUpdate();
                                    });
 
-    std::printf("grid_bench: %d rows, %zu columns, viewport %dx%d, median of %d runs\n", Rows,
+    QTemporaryDir dir;
+    const double exportStart = threadCpuMs();
+    ExportGridToExcel(&view, dir.filePath("bench.xls"));
+    const double exportMs = threadCpuMs() - exportStart;
+    const qint64 exportSize = QFileInfo(dir.filePath("bench.xls")).size();
+
+    std::printf("grid_bench: %d rows, %zu columns, viewport %dx%d, median CPU time of %d runs\n", Rows,
                 size_t(fields.size()), table->viewport()->width(), table->viewport()->height(), Runs);
     report("attach (re-link, model reset)", attach, 100);
     report("paint one viewport", paint, 16);
@@ -133,6 +149,8 @@ int main(int argc, char **argv)
     report("header filter, text column", filter, 150);
     report("header filter, money column", filterValues, 150);
     std::printf("%-34s %9.2f ms   (no target)\n", "best fit, all visible columns", bestFit);
+    std::printf("%-34s %9.2f ms   (no target; %lld bytes)\n", "Excel export of every row", exportMs,
+                static_cast<long long>(exportSize));
     std::printf("rows after filter MARKA = ÖLMEZ: %d\n", filtered);
     return 0;
 }
