@@ -190,8 +190,13 @@ public:
             people();
             customers();
             stock();
+            // Each part draws from its own stream, so the size of the catalogue changes only which
+            // items the documents name, not what the accounts hold.
+            m_rng = Rng(0x42415345ULL);
             baskets();
+            m_rng = Rng(0x5349504152ULL);
             orders();
+            m_rng = Rng(0x454B535452ULL);
             statements();
             announcements();
             // The search index over the item texts (substring search by trigrams).
@@ -585,8 +590,14 @@ private:
             entry(carino, 180, QStringLiteral("Devir"), QStringLiteral("DEVIR2026"), opening, 0,
                   QStringLiteral("Önceki dönemden devir"), 0, satici);
             double open = opening;
+            // The demo dealers get every kind of document in a fixed rhythm: invoices, a return, a payment
+            // by virtual POS, by transfer and by cheque.
+            static const int rhythm[] = {1, 1, 8, 1, 6, 9, 1, 10, 2, 8};
+            int step = 0;
+            int collections = 0;
             for (int age = 170; age > 0; age -= m_rng.range(6, 16)) {
-                const int kind = m_rng.range(1, 10);
+                const int drawn = m_rng.range(1, 10);
+                const int kind = c < 2 ? rhythm[step++ % 10] : drawn;
                 if (kind <= 5) {
                     open += invoice(c, age, false);
                 } else if (kind == 6) {
@@ -600,8 +611,11 @@ private:
                     // Dealers at an even position pay less, so some accounts run overdue.
                     const double share = c % 2 == 0 ? 0.35 : 0.8;
                     const double amount = round2(std::max(100.0, open * share));
-                    const bool pos = m_rng.chance(40);
-                    const bool cheque = !pos && m_rng.chance(30);
+                    const bool drawnPos = m_rng.chance(40);
+                    const bool drawnCheque = m_rng.chance(30);
+                    const bool pos = c < 2 ? collections % 3 == 0 : drawnPos;
+                    const bool cheque = !pos && (c < 2 ? collections % 3 == 2 : drawnCheque);
+                    ++collections;
                     const QString no = QStringLiteral("THS%1").arg(evrak++);
                     const QString cins =
                         pos ? QStringLiteral("Kredi Kartı")
