@@ -57,6 +57,16 @@ public:
     QWidget *activeTab() const override;
     QLineEdit *searchBox() override { return araedit; }
     void startSearch() override;
+    void sepeteEkle(const QVariantMap &stockRow, SepetKaynagi source) override
+    {
+        if (m_sepeteEkle)
+            m_sepeteEkle(stockRow, source);
+    }
+    // The basket tab takes the catalogue's rows through this.
+    void setSepeteEkle(std::function<void(const QVariantMap &, SepetKaynagi)> handler)
+    {
+        m_sepeteEkle = std::move(handler);
+    }
 
     // Controls the tab classes attach to.
     QWidget *tabSheet(const QString &name) const;
@@ -106,6 +116,7 @@ private:
 
     TSQLConnection bagc;
     TSonucBilgisi sbilgi;
+    std::function<void(const QVariantMap &, SepetKaynagi)> m_sepeteEkle;
     int _acilisadet = 0;
     bool _acilisgoruldu = false;
 

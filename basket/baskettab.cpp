@@ -5,6 +5,7 @@
 #include "app/core/utils.h"
 #include "basket/onaysipu.h"
 #include "basket/sepettoplam.h"
+#include "basket/stokdetaypenceresi.h"
 #include "platform/dbx/datasetloader.h"
 #include "platform/grid/gridcolumn.h"
 #include "platform/grid/gridexport.h"
@@ -105,7 +106,7 @@ const ColumnDef kColumns[] = {
 
 BasketTab::DetayPenceresi &detayPenceresi()
 {
-    static BasketTab::DetayPenceresi window;
+    static BasketTab::DetayPenceresi window = StokDetayGoster;
     return window;
 }
 
@@ -160,7 +161,7 @@ BasketTab::~BasketTab() = default;
 
 void BasketTab::setDetayPenceresi(DetayPenceresi window)
 {
-    detayPenceresi() = std::move(window);
+    detayPenceresi() = window ? std::move(window) : DetayPenceresi(StokDetayGoster);
 }
 
 void BasketTab::buildControls()

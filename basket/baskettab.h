@@ -41,6 +41,7 @@ public:
     BasketTab(MainWindowHost &host, QWidget *sheet, QMenu *popup, QObject *parent = nullptr);
     ~BasketTab() override;
 
+    // Tests put their own in place; empty brings back the stock detail window.
     static void setDetayPenceresi(DetayPenceresi window);
 
     TClientDataSet &sepet() { return m_sepet; }

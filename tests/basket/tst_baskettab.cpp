@@ -2,6 +2,8 @@
 #include "app/core/utils.h"
 #include "basket/baskettab.h"
 #include "basket/onaysipu.h"
+#include "catalogue/stokayarintiu.h"
+#include "catalogue/tutaredit.h"
 #include "platform/grid/gridcolumn.h"
 #include "platform/grid/gridview.h"
 #include "platform/system/exception.h"
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QtTest>
 
@@ -420,6 +423,77 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(EConvertError,
                                  m_tab->katalogdanEkle(newStockRow(), SepetKaynagi::StokListesi));
         QCOMPARE(calls(QStringLiteral("SepetEkle2")), 0);
+    }
+
+    void realDetailWindow_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<int>("source"); // SepetKaynagi
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QString>("priceCaption");
+        QTest::addColumn<QString>("discountCaption");
+        QTest::addColumn<bool>("priceEditable");
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("stock list, dealer") << QStringLiteral("BAYI") << 0 << 0 << QStringLiteral("Fiyat:")
+                                            << QStringLiteral("İndirim: %0") << false << true;
+        QTest::newRow("stock list campaign row, staff")
+            << QStringLiteral("MUDUR") << 0 << 1 << QStringLiteral("Kampanyalı Fiyat:")
+            << QStringLiteral("Kampanyalı 0") << true << true;
+        QTest::newRow("new stock, staff") << QStringLiteral("MUDUR") << 1 << 0 << QStringLiteral("Fiyat:")
+                                          << QStringLiteral("İndirim:  % 0") << true << true;
+        QTest::newRow("campaign list, staff, Vazgeç")
+            << QStringLiteral("MUDUR") << 2 << 0 << QStringLiteral("Kampanyalı Fiyat:")
+            << QStringLiteral("Kampanyalı 0") << false << false;
+    }
+
+    void realDetailWindow()
+    {
+        QFETCH(QString, user);
+        QFETCH(int, source);
+        QFETCH(int, k);
+        QFETCH(bool, confirm);
+        login(user, user == QStringLiteral("BAYI") ? 0 : 101);
+        makeTab();
+        BasketTab::setDetayPenceresi({});
+        QVariantMap row = newStockRow();
+        row["K"] = k;
+        DialogHelper dialogs;
+        QString seen;
+        dialogs.interactOnNext([&](QWidget *dialog) -> QString {
+            auto *w = qobject_cast<Tstokayarinti *>(dialog);
+            if (!w)
+                return QStringLiteral("not the stock detail window");
+            QFETCH(QString, priceCaption);
+            QFETCH(QString, discountCaption);
+            QFETCH(bool, priceEditable);
+            if (w->Label2->text() != priceCaption || w->indirimoran->text() != discountCaption)
+                return w->Label2->text() + QLatin1Char('|') + w->indirimoran->text();
+            if (w->birimfiyat->isReadOnly() == priceEditable)
+                return QStringLiteral("price editable: %1").arg(!w->birimfiyat->isReadOnly());
+            if (w->barkod->text() != row["BARKOD"].toString() || w->adet->value() != 1)
+                return QStringLiteral("labels or quantity");
+            if (!confirm) {
+                w->ParcaliTus2->click();
+                return QString();
+            }
+            w->adet->setValue(3);
+            w->ParcaliTus1->click();
+            return QString();
+        });
+        m_tab->katalogdanEkle(row, SepetKaynagi(source));
+        BasketTab::setDetayPenceresi([this](QWidget *, TSQLConnection &, const StokDetayDegerleri &d) {
+            m_detail.shown << d;
+            return m_detail.answer;
+        });
+        QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
+        QCOMPARE(dialogs.dialogCount(), 1);
+        const QList<QVariantList> added =
+            m_server->query(QStringLiteral("SELECT MIKTAR FROM SEPET WHERE CARINO = 101 AND STOKNO = ?"),
+                            {row["STOK_STOKNO"]});
+        QCOMPARE(added.size(), confirm ? 1 : 0);
+        QCOMPARE(calls(QStringLiteral("SepetEkle2")), confirm ? 1 : 0);
+        if (confirm)
+            QCOMPARE(added[0][0].toDouble(), 3.0);
     }
 
     void deleteAllOnEmptyOrUnloadedAsksNothing()
