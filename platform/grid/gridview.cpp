@@ -77,6 +77,8 @@ GridView::GridView(QWidget *parent) : QWidget(parent)
     layout->addWidget(m_filterBar);
 
     connect(m_rows, &GridRowsModel::rebuilt, this, &GridView::afterRebuild);
+    // A posted value changes the sums under it.
+    connect(m_rows, &QAbstractItemModel::dataChanged, m_footer, qOverload<>(&QWidget::update));
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { currentRowChanged(current.row()); });
     // A column that cannot take the focus hands it back to the one that had it.

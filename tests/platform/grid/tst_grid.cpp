@@ -19,6 +19,17 @@
 #include <QTest>
 #include <QWindow>
 
+struct PaintCounter : QObject
+{
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
 class TestGrid : public QObject
 {
     Q_OBJECT
@@ -215,6 +226,25 @@ private slots:
         QTest::mouseClick(clear, Qt::LeftButton);
         QCOMPARE(f.view.shownRecordCount(), 5);
         QVERIFY(!f.view.filterBar()->isVisible());
+    }
+
+    void postedValueUpdatesFooter()
+    {
+        Fixture f;
+        f.view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        QTest::qWait(50);
+        PaintCounter paints;
+        f.view.footer()->installEventFilter(&paints);
+        QVERIFY(f.ds.Locate(QStringLiteral("STOK_STOKNO"), 12));
+        QTest::qWait(50);
+        paints.count = 0;
+        f.ds.Edit();
+        f.ds.FieldByName(QStringLiteral("FIYAT"))->setValue(1010.0);
+        f.ds.Post();
+        QCOMPARE(f.view.footerText(f.fiyat), QStringLiteral("4.344,90"));
+        QCOMPARE(f.view.displayText(f.fiyat, 2), QStringLiteral("1.010,00"));
+        QTRY_VERIFY(paints.count > 0);
     }
 
     void filterPicksAllAgainAndBlanks()
