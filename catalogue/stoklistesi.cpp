@@ -86,11 +86,8 @@ StokListesi::StokListesi(MainWindowHost &host, QWidget *sstoklistesi, BusyIndica
     m_host.searchBox()->installEventFilter(m_filter);
 }
 
-StokListesi::~StokListesi()
-{
-    if (QLineEdit *box = m_host.searchBox())
-        box->removeEventFilter(m_filter);
-}
+// The key filter goes with this object; the search box may already be gone when the window closes.
+StokListesi::~StokListesi() = default;
 
 void StokListesi::KullaniciTipiUygula(int musteriTipi)
 {

@@ -13,6 +13,7 @@
 #include "platform/widgets/busyindicator.h"
 #include "server/baglantiu.h"
 
+#include <QEvent>
 #include <QVBoxLayout>
 
 UrunListesi::UrunListesi(Tur tur, MainWindowHost &host, QWidget *tabSheet, BusyIndicator *busy,
@@ -46,6 +47,16 @@ UrunListesi::UrunListesi(Tur tur, MainWindowHost &host, QWidget *tabSheet, BusyI
             EnIyile();
     });
     connect(m_grid, &GridView::recordDoubleClicked, this, &UrunListesi::DblClick);
+    if (tabSheet)
+        tabSheet->installEventFilter(this);
+}
+
+bool UrunListesi::eventFilter(QObject *watched, QEvent *event)
+{
+    // syenilerShow / skampanyaliShow: every show of the tab loads the list afresh.
+    if (watched == m_sheet && event->type() == QEvent::Show)
+        Goster();
+    return QObject::eventFilter(watched, event);
 }
 
 void UrunListesi::KullaniciTipiUygula(int musteriTipi)

@@ -41,6 +41,9 @@ signals:
     // After each load's continuation; ok false when it failed.
     void yuklemeBitti(bool ok);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     static bool Getir(Tur tur, MainWindowHost *host, TClientDataSet *data, int carino, int musteriTipi);
     void DblClick();
