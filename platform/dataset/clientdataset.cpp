@@ -121,6 +121,17 @@ QVariantList TClientDataSet::coerceRow(const QVariantList &values) const
     if (values.size() != FieldCount())
         throw Exception(
             QStringLiteral("Row has %1 values for %2 fields").arg(values.size()).arg(FieldCount()));
+    // Loaders hand over values already of the field's type: keep such a row as it is (no copy).
+    bool stored = true;
+    for (int i = 0; i < values.size() && stored; ++i) {
+        const QVariant &v = values.at(i);
+        const TFieldType type = m_fields[size_t(i)]->DataType();
+        // Small integers still need their range check.
+        stored = !v.isValid() ||
+                 (type != TFieldType::ftSmallint && v.metaType().id() == TField::storedTypeId(type));
+    }
+    if (stored)
+        return values;
     QVariantList row;
     row.reserve(values.size());
     for (int i = 0; i < values.size(); ++i)

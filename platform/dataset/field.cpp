@@ -431,6 +431,36 @@ QString TField::displayText(const QVariant &value) const
     return asString(value);
 }
 
+int TField::storedTypeId(TFieldType type)
+{
+    switch (type) {
+    case TFieldType::ftString:
+    case TFieldType::ftWideString:
+        return QMetaType::QString;
+    case TFieldType::ftSmallint:
+    case TFieldType::ftInteger:
+        return QMetaType::Int;
+    case TFieldType::ftLargeint:
+        return QMetaType::LongLong;
+    case TFieldType::ftBoolean:
+        return QMetaType::Bool;
+    case TFieldType::ftFloat:
+    case TFieldType::ftCurrency:
+    case TFieldType::ftBCD:
+        return QMetaType::Double;
+    case TFieldType::ftDate:
+        return QMetaType::QDate;
+    case TFieldType::ftTime:
+        return QMetaType::QTime;
+    case TFieldType::ftDateTime:
+    case TFieldType::ftTimeStamp:
+        return QMetaType::QDateTime;
+    case TFieldType::ftBlob:
+        return QMetaType::QByteArray;
+    }
+    return QMetaType::UnknownType;
+}
+
 QVariant TField::coerce(TFieldType type, const QVariant &value)
 {
     if (!value.isValid() || value.isNull())

@@ -63,6 +63,8 @@ public:
 
     // Brings a raw value to this type's QVariant (null stays null); throws EConvertError.
     static QVariant coerce(TFieldType type, const QVariant &value);
+    // The QVariant type a value of this field is stored as; coerce() leaves such values unchanged.
+    static int storedTypeId(TFieldType type);
 
 private:
     TClientDataSet *m_dataSet;

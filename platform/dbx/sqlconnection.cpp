@@ -54,6 +54,8 @@ void TSQLConnection::Open()
 
     auto client = std::make_unique<httplib::Client>(HostName().toStdString(), port);
     client->set_keep_alive(true);
+    // Requests are small and answered at once: without this each call waits for a delayed ACK.
+    client->set_tcp_nodelay(true);
     client->set_connection_timeout(std::chrono::milliseconds(m_connectTimeoutMs));
     // The handshake belongs to connecting: a server that accepts but never answers must not hold
     // BaglantiAc's eleven attempts for a minute each.
