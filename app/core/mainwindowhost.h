@@ -49,4 +49,10 @@ public:
         Q_UNUSED(stockRow);
         Q_UNUSED(source);
     }
+
+    // After a customer change: the header labels from the session record, the basket reloaded
+    // for the new account, the stock list emptied.
+    virtual void basliklariYenile() {}
+    virtual void sepetiYenile() {}
+    virtual void stokListesiniBosalt() {}
 };

@@ -1,0 +1,9 @@
+#pragma once
+
+class MainWindowHost;
+
+// "Başka Cari Seç": the customer selection over the main connection and the session record, then
+// the main window brought up to date for whatever account the record now holds.
+void CariDegistir(MainWindowHost &host);
+// The second half alone: header labels, basket, empty stock list, focus to the search box.
+void CariDegisti(MainWindowHost &host);
