@@ -1,10 +1,11 @@
 #pragma once
 
+#include "history/bakiyesiparisleru.h"
+
 #include <QObject>
 #include <QPointer>
 
 class MainWindowHost;
-class Tbakiyesiparisler;
 
 // The tab "Bakiyeler" (sTabbakiyeler): a balances window embedded in the tab sheet, built anew and
 // fetched on every show, freed on hide.
