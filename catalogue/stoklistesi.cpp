@@ -96,6 +96,7 @@ void StokListesi::KullaniciTipiUygula(int musteriTipi)
 
 void StokListesi::StokEnIyile()
 {
+    // The switch follows the main window's own width, not the screen's.
     ::StokEnIyile(m_grid, m_host.window()->width(), m_duzen);
 }
 
