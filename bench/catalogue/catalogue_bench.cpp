@@ -111,6 +111,14 @@ int main(int argc, char **argv)
     std::printf("phases (median): open + StokAraGetir + decode %.1f ms, packet into the data set %.1f ms\n",
                 callMs[callMs.size() / 2], loadMs[loadMs.size() / 2]);
 
+    const QStringList log = server.logLines();
+    for (int i = int(log.size()) - 1; i >= 0; --i) {
+        if (log.at(i).contains(QStringLiteral("StokAraGetir"))) {
+            std::printf("server's own log of the last search: %s\n", qPrintable(log.at(i)));
+            break;
+        }
+    }
+
     std::sort(shownMs.begin(), shownMs.end());
     std::sort(stallMs.begin(), stallMs.end());
     std::printf("search \"%s\": %d rows\n", qPrintable(text), rows);
