@@ -276,7 +276,10 @@ void BasketTab::buildControls()
     bottomLayout->addLayout(buttons);
     bottom->setFixedHeight(150);
 
-    auto *layout = new QVBoxLayout(m_sheet);
+    // The main window gives its sheets a layout; a bare sheet (tests) gets one here.
+    auto *layout = qobject_cast<QBoxLayout *>(m_sheet->layout());
+    if (!layout)
+        layout = new QVBoxLayout(m_sheet);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(cxGrid2, 1);
