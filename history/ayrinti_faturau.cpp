@@ -2,6 +2,7 @@
 
 #include "history/altpanel.h"
 #include "history/pencere.h"
+#include "history/siparisgrid.h"
 #include "platform/grid/gridexport.h"
 #include "platform/grid/gridhelpers.h"
 #include "platform/grid/gridview.h"
@@ -142,10 +143,7 @@ Tayrinti_fatura::Tayrinti_fatura(QWidget *owner) : QDialog(owner)
 
     m_grid = new GridView(this);
     m_grid->setObjectName(QStringLiteral("cxGridDBTableView1"));
-    applyCatalogueLook(m_grid);
-    m_grid->setFocusFollowsMouse(false);
-    m_grid->setRowHeight(40);
-    m_grid->setHeaderHeight(40);
+    GecmisGridGorunumu(m_grid, 40);
     for (const Kolon &k : kKolonlar) {
         const QString field = QString::fromLatin1(k.field);
         GridColumn *c = m_grid->createColumn(QStringLiteral("cxGridDBTableView1") + field, field);

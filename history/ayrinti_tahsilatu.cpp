@@ -4,6 +4,7 @@
 #include "app/core/utils.h"
 #include "history/altpanel.h"
 #include "history/hesaplar.h"
+#include "history/siparisgrid.h"
 #include "platform/grid/gridexport.h"
 #include "platform/grid/gridhelpers.h"
 #include "platform/grid/gridview.h"
@@ -39,10 +40,7 @@ Tayrinti_tahsilat::Tayrinti_tahsilat(QWidget *owner) : QDialog(owner)
     layout->setContentsMargins(0, 0, 0, 0);
     m_grid = new GridView(this);
     m_grid->setObjectName(QStringLiteral("cxGridDBTableView1"));
-    applyCatalogueLook(m_grid);
-    m_grid->setFocusFollowsMouse(false);
-    m_grid->setRowHeight(40);
-    m_grid->setHeaderHeight(40);
+    GecmisGridGorunumu(m_grid, 40);
     m_grid->setFooterVisible(true);
     int n = 0;
     for (const auto &k : kKolonlar) {

@@ -6,6 +6,7 @@
 #include "history/ayrinti_faturau.h"
 #include "history/ayrinti_tahsilatu.h"
 #include "history/hesaplar.h"
+#include "history/siparisgrid.h"
 #include "platform/dbx/datasetloader.h"
 #include "platform/grid/gridhelpers.h"
 #include "platform/grid/gridview.h"
@@ -30,18 +31,19 @@ const struct
     const char *caption;
     bool shown;
     Qt::Alignment alignment;
+    int width;
 } kKolonlar[] = {
-    {"CARINO", "", false, Qt::AlignLeft},
-    {"TARIH", "Tarih", true, Qt::AlignLeft},
-    {"TURADI", "Tür Adı", true, Qt::AlignLeft},
-    {"EVRAK", "Evrak No", true, Qt::AlignLeft},
-    {"BORC", "Borç", true, Qt::AlignRight},
-    {"ALACAK", "Alacak", true, Qt::AlignRight},
-    {"KUR", "Kur", true, Qt::AlignLeft},
-    {"BAKIYE", "Bakiye", true, Qt::AlignRight},
-    {"D", "", true, Qt::AlignHCenter},
-    {"IDNO", "", false, Qt::AlignLeft},
-    {"ACIKLAMA", "Açıklama", true, Qt::AlignLeft},
+    {"CARINO", "", false, Qt::AlignLeft, 60},
+    {"TARIH", "Tarih", true, Qt::AlignLeft, 110},
+    {"TURADI", "Tür Adı", true, Qt::AlignLeft, 200},
+    {"EVRAK", "Evrak No", true, Qt::AlignLeft, 150},
+    {"BORC", "Borç", true, Qt::AlignRight, 140},
+    {"ALACAK", "Alacak", true, Qt::AlignRight, 140},
+    {"KUR", "Kur", true, Qt::AlignLeft, 60},
+    {"BAKIYE", "Bakiye", true, Qt::AlignRight, 140},
+    {"D", "", true, Qt::AlignHCenter, 50},
+    {"IDNO", "", false, Qt::AlignLeft, 60},
+    {"ACIKLAMA", "Açıklama", true, Qt::AlignLeft, 300},
 };
 
 } // namespace
@@ -52,10 +54,7 @@ CariEkstreSekmesi::CariEkstreSekmesi(MainWindowHost &host, QWidget *sheet, BusyI
 {
     m_grid = new GridView(sheet);
     m_grid->setObjectName(QStringLiteral("cxGridDBTableView4"));
-    applyCatalogueLook(m_grid);
-    m_grid->setFocusFollowsMouse(false);
-    m_grid->setRowHeight(40);
-    m_grid->setHeaderHeight(40);
+    GecmisGridGorunumu(m_grid, 40);
     m_grid->setSortingEnabled(false);
     for (const auto &k : kKolonlar) {
         const QString field = QString::fromLatin1(k.field);
@@ -70,6 +69,7 @@ CariEkstreSekmesi::CariEkstreSekmesi(MainWindowHost &host, QWidget *sheet, BusyI
         c->setSortable(false);
         c->setAlignment(k.alignment | Qt::AlignVCenter);
         c->setHeaderAlignment(Qt::AlignCenter);
+        c->setWidth(k.width);
         if (field == QLatin1String("BORC") || field == QLatin1String("ALACAK"))
             c->setFooterSummary(GridSummaryKind::Sum);
     }

@@ -5,6 +5,7 @@
 #include "app/core/utils.h"
 #include "history/ayrinti_siparisu.h"
 #include "history/bakiyesiparisleru.h"
+#include "history/siparisgrid.h"
 #include "history/tumsiparisleru.h"
 #include "platform/dbx/datasetloader.h"
 #include "platform/grid/gridhelpers.h"
@@ -66,10 +67,7 @@ OncekiSiparislerSekmesi::OncekiSiparislerSekmesi(MainWindowHost &host, QWidget *
 {
     m_grid = new GridView(sheet);
     m_grid->setObjectName(QStringLiteral("cxGridDBTableView2"));
-    applyCatalogueLook(m_grid);
-    m_grid->setFocusFollowsMouse(false);
-    m_grid->setRowHeight(60);
-    m_grid->setHeaderHeight(40);
+    GecmisGridGorunumu(m_grid, 60);
     for (const auto &k : kKolonlar) {
         const QString field = QString::fromLatin1(k.field);
         GridColumn *c = m_grid->createColumn(QStringLiteral("cxGridDBTableView2") + field, field);

@@ -88,17 +88,25 @@ const struct
 
 } // namespace
 
-void SiparisGridKur(GridView *view, SiparisGridTuru tur)
+void GecmisGridGorunumu(GridView *view, int rowHeight)
 {
     applyCatalogueLook(view);
+    GridStyle style = view->gridStyle();
+    style.selectionBold = false;
+    view->setGridStyle(style);
     // Each focus move of the balances grid is a server call: the mouse must not move it.
     view->setFocusFollowsMouse(false);
-    view->setRowHeight(40);
+    view->setRowHeight(rowHeight);
     view->setHeaderHeight(40);
     view->setReadOnly(true);
     view->setIncrementalSearch(true);
     view->setHeaderFilterButtons(true);
     view->setFooterVisible(true);
+}
+
+void SiparisGridKur(GridView *view, SiparisGridTuru tur)
+{
+    GecmisGridGorunumu(view, 40);
     const QString prefix =
         view->objectName().isEmpty() ? QStringLiteral("cxGridDBTableView1") : view->objectName();
     for (const Kolon &k : kKolonlar) {

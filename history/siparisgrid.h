@@ -10,6 +10,10 @@ enum class SiparisGridTuru {
     TumSiparisler // all order lines: as the balances, the discount rate from INDIRIMORANI1
 };
 
+// The look of this folder's grids: the catalogue grids' colours without the bold selection (best fit
+// measures the plain font), the mouse not moving the focus, read-only, filter buttons, a footer.
+void GecmisGridGorunumu(GridView *view, int rowHeight);
+
 // Look and columns; each column is named after the view and its field (cxGridDBTableView1ILKFIYAT).
 // The user-type columns start hidden and not offered.
 void SiparisGridKur(GridView *view, SiparisGridTuru tur);

@@ -139,8 +139,6 @@ int main(int argc, char **argv)
 
     host.activateTab(host.sheet("sccariekstre"));
     ok = waitFor(ekstreLoaded) && ok;
-    GridView *grid = ekstre.cxGridDBTableView4();
-    grid->ApplyBestFit();
     ok = save(host.window(), out + QStringLiteral("/cari_ekstre.png")) && ok;
 
     TClientDataSet &e = ekstre.EKSTRE();
