@@ -52,7 +52,10 @@ QStringList BalonBasliklari(const QVariantList &satir)
 }
 
 TAcilisYukleri::TAcilisYukleri(MainWindowHost &host, AcilisHedefleri hedefler)
-    : m_host(host), m_hedef(std::move(hedefler))
+    : m_host(host)
+    , m_window(host.window())
+    , m_bagc(host.connection().CloneConnection())
+    , m_hedef(std::move(hedefler))
 {
     if (m_hedef.RealTimeMarquee1) {
         QPointer<QLabel> image3 = m_hedef.Image3;
@@ -63,14 +66,25 @@ TAcilisYukleri::TAcilisYukleri(MainWindowHost &host, AcilisHedefleri hedefler)
     }
 }
 
+TAcilisYukleri::~TAcilisYukleri() = default;
+
 void TAcilisYukleri::Baslat()
 {
-    Async([this] { yukle(); })->Await(m_host.window(), [this] { AcilisReklamGoster(); });
+    const std::shared_ptr<TAcilisYukleri> self = shared_from_this();
+    Async([self] { self->yukle(); })->Await(m_window, [self] { self->AcilisReklamGoster(); });
+}
+
+void TAcilisYukleri::pencerede(const std::function<void()> &proc)
+{
+    Synchronize([this, &proc] {
+        if (m_window)
+            proc();
+    });
 }
 
 void TAcilisYukleri::yukle()
 {
-    Synchronize([this] {
+    pencerede([this] {
         if (m_hedef.AnaBilgiAl)
             m_hedef.AnaBilgiAl();
     });
@@ -88,8 +102,7 @@ void TAcilisYukleri::KayanYaziAl()
     CallError hata;
     // A server error here ends only this load; the others and the advertisements still follow.
     if (!KlondaSunucuCagir(
-            m_host.connection(), 1, [&](TServerMethods1Client &proxy) { yazi = proxy.KayanYaziGetir(); },
-            &hata))
+            *m_bagc, 1, [&](TServerMethods1Client &proxy) { yazi = proxy.KayanYaziGetir(); }, &hata))
         return;
     const QPointer<TRealTimeMarquee> kayanyazi = m_hedef.kayanyazi;
     Synchronize([kayanyazi, yazi] {
@@ -105,8 +118,8 @@ void TAcilisYukleri::KayanYaziAl()
 
 void TAcilisYukleri::BannerREsimAl()
 {
-    const Banner banner = bannerIndir(
-        m_host.connection(), [](TServerMethods1Client &p, qint64 &size) { return p.BannerResimVer(size); });
+    const Banner banner =
+        bannerIndir(*m_bagc, [](TServerMethods1Client &p, qint64 &size) { return p.BannerResimVer(size); });
     if (banner.resim.isEmpty())
         return;
     const QPointer<TRxGIFAnimator> hedef = m_hedef.RxGIFAnimator1;
@@ -118,8 +131,8 @@ void TAcilisYukleri::BannerREsimAl()
 
 void TAcilisYukleri::BannerREsimAlUst()
 {
-    const Banner banner = bannerIndir(
-        m_host.connection(), [](TServerMethods1Client &p, qint64 &size) { return p.BannerResimVer2(size); });
+    const Banner banner =
+        bannerIndir(*m_bagc, [](TServerMethods1Client &p, qint64 &size) { return p.BannerResimVer2(size); });
     if (!banner.var)
         return;
     const QPointer<TRxGIFAnimator> hedef = m_hedef.RxGIFAnimator2;
@@ -144,8 +157,8 @@ void TAcilisYukleri::BannerREsimAlUst()
 
 void TAcilisYukleri::BannerREsimAlAlt()
 {
-    const Banner banner = bannerIndir(
-        m_host.connection(), [](TServerMethods1Client &p, qint64 &size) { return p.BannerResimVer3(size); });
+    const Banner banner =
+        bannerIndir(*m_bagc, [](TServerMethods1Client &p, qint64 &size) { return p.BannerResimVer3(size); });
     if (!banner.var)
         return;
     const QPointer<QWidget> panel = m_hedef.Panel5;
@@ -180,14 +193,13 @@ void TAcilisYukleri::BannerREsimAlAlt()
 
 void TAcilisYukleri::AcilisReklamAdetAl()
 {
-    Synchronize([this] { m_hedef.setAcilisAdet(0); });
+    pencerede([this] { m_hedef.setAcilisAdet(0); });
     int adet = 0;
     CallError hata;
     if (!KlondaSunucuCagir(
-            m_host.connection(), 1, [&](TServerMethods1Client &proxy) { adet = proxy.AcilisReklamAdet(); },
-            &hata))
+            *m_bagc, 1, [&](TServerMethods1Client &proxy) { adet = proxy.AcilisReklamAdet(); }, &hata))
         return;
-    Synchronize([this, adet] {
+    pencerede([this, adet] {
         m_hedef.setAcilisAdet(adet);
         m_host.setTabCaption(m_host.tabSheet(QStringLiteral("sTabSheetduyuru")),
                              SayiBasligi(adet, QStringLiteral("Duyurular")));
@@ -198,16 +210,17 @@ void TAcilisYukleri::BalonYaz()
 {
     std::optional<TSonucBilgisi> bilgi;
     // The record is the window thread's; its copy is taken there.
-    Synchronize([this, &bilgi] { bilgi = m_host.session(); });
+    pencerede([this, &bilgi] { bilgi = m_host.session(); });
+    if (!bilgi)
+        return;
     TDBXReader satirlar;
     CallError hata;
     if (!KlondaSunucuCagir(
-            m_host.connection(), 1, [&](TServerMethods1Client &proxy) { satirlar = proxy.BalonGetir(bilgi); },
-            &hata))
+            *m_bagc, 1, [&](TServerMethods1Client &proxy) { satirlar = proxy.BalonGetir(bilgi); }, &hata))
         return;
     for (const QVariantList &satir : satirlar.rows()) {
         const QStringList basliklar = BalonBasliklari(satir);
-        Synchronize([this, basliklar] {
+        pencerede([this, basliklar] {
             for (int i = 0; i < 5; ++i)
                 m_host.setTabCaption(m_host.tabSheet(QLatin1String(kSekmeler[i])), basliklar[i]);
         });

@@ -5,10 +5,12 @@
 #include <QStringList>
 #include <QVariantList>
 #include <functional>
+#include <memory>
 
 class MainWindowHost;
 class QLabel;
 class QWidget;
+class TSQLConnection;
 class TRealTimeMarquee;
 class TRxGIFAnimator;
 
@@ -35,12 +37,14 @@ QStringList BalonBasliklari(const QVariantList &satir);
 // The start-up loads of the main window, one after the other on one worker, each over its own clone
 // of the main connection; controls are touched only through synchronised calls. Afterwards, on the
 // window thread, the opening advertisements are offered (AcilisReklamGoster).
-class TAcilisYukleri
+class TAcilisYukleri : public std::enable_shared_from_this<TAcilisYukleri>
 {
 public:
+    // Make it with std::make_shared: the running task keeps it alive.
     TAcilisYukleri(MainWindowHost &host, AcilisHedefleri hedefler);
+    ~TAcilisYukleri();
 
-    // Starts the worker and returns at once. The object must outlive it (the window owns it).
+    // Starts the worker and returns at once.
     void Baslat();
 
     // Each load, as the worker runs them.
@@ -60,7 +64,13 @@ public:
     void setReklamGosterici(ReklamGosterici gosterici) { m_gosterici = std::move(gosterici); }
 
 private:
+    // Host calls from the worker go through here: skipped once the window is gone.
+    void pencerede(const std::function<void()> &proc);
+
     MainWindowHost &m_host;
+    QPointer<QWidget> m_window;
+    // Connection settings taken on the window thread; every load clones its own from this.
+    std::unique_ptr<TSQLConnection> m_bagc;
     AcilisHedefleri m_hedef;
     ReklamGosterici m_gosterici;
 };
