@@ -35,7 +35,10 @@ StokListesi::StokListesi(MainWindowHost &host, QWidget *sstoklistesi, BusyIndica
                          QMenu *popstok, QObject *parent)
     : QObject(parent), m_host(host), m_sheet(sstoklistesi), m_busy(gifstokara), m_menu(popstok)
 {
-    m_stok = new TClientDataSet(this);
+    // A search still running when the tab goes keeps its data set alive until it ends.
+    m_stokHolder =
+        std::shared_ptr<TClientDataSet>(new TClientDataSet, [](TClientDataSet *d) { d->deleteLater(); });
+    m_stok = m_stokHolder.get();
     m_stok->setObjectName(QStringLiteral("stok"));
     m_source = new TDataSource(m_stok, this);
     m_source->setObjectName(QStringLiteral("DataSource1"));
@@ -130,10 +133,10 @@ void StokListesi::Ara()
     TSonucBilgisi bilgi;
     bilgi.Kopyala(m_host.session());
     auto failed = std::make_shared<bool>(true);
-    MainWindowHost *host = &m_host;
-    TClientDataSet *stok = m_stok;
+    std::shared_ptr<TSQLConnection> baglanti = m_host.connection().CloneConnection();
+    std::shared_ptr<TClientDataSet> stok = m_stokHolder;
     QPointer<StokListesi> self(this);
-    Async([=] { *failed = StokListesiGetir(host, stok, kod, bilgi); })->Await(this, [self, failed] {
+    Async([=] { *failed = StokListesiGetir(*baglanti, *stok, kod, bilgi); })->Await(this, [self, failed] {
         if (!self)
             return;
         StokListesi &t = *self;
@@ -159,24 +162,24 @@ void StokListesi::Ara()
     });
 }
 
-bool StokListesi::StokListesiGetir(MainWindowHost *host, TClientDataSet *stok, const QString &kod,
+bool StokListesi::StokListesiGetir(TSQLConnection &baglanti, TClientDataSet &stok, const QString &kod,
                                    const TSonucBilgisi &bilgi)
 {
     CallError hata;
-    const bool ok = KlondaSunucuCagir(
-        host->connection(), 0,
+    const bool ok = SunucuCagir(
+        baglanti, 0,
         [&](TServerMethods1Client &proxy) {
-            stok->DisableControls();
+            stok.DisableControls();
             try {
                 const DbxTable packet = proxy.StokAraGetir(kod, bilgi);
-                AssignPacket(packet, *stok);
-                if (!stok->FindField(QStringLiteral("IND1")))
+                AssignPacket(packet, stok);
+                if (!stok.FindField(QStringLiteral("IND1")))
                     throw EDBXError(QStringLiteral("Field 'IND1' not found"));
             } catch (...) {
-                stok->EnableControls();
+                stok.EnableControls();
                 throw;
             }
-            stok->EnableControls();
+            stok.EnableControls();
         },
         &hata);
     return !ok;

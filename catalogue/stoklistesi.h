@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 class AramaFiltresi;
 class BusyIndicator;
 class GridView;
@@ -14,6 +16,7 @@ class QMenu;
 class QWidget;
 class TClientDataSet;
 class TDataSource;
+class TSQLConnection;
 class TSonucBilgisi;
 
 // The stock list tab `sstoklistesi`: the search over the search box of the main window, the grid
@@ -52,7 +55,7 @@ signals:
 
 private:
     void Ara();
-    static bool StokListesiGetir(MainWindowHost *host, TClientDataSet *stok, const QString &kod,
+    static bool StokListesiGetir(TSQLConnection &baglanti, TClientDataSet &stok, const QString &kod,
                                  const TSonucBilgisi &bilgi);
     void cxGrid1DBTableView1DblClick();
     void S3Click();
@@ -62,6 +65,7 @@ private:
     QPointer<BusyIndicator> m_busy;
     QPointer<QMenu> m_menu;
     GridView *m_grid = nullptr;
+    std::shared_ptr<TClientDataSet> m_stokHolder;
     TClientDataSet *m_stok = nullptr;
     TDataSource *m_source = nullptr;
     AramaFiltresi *m_filter = nullptr;

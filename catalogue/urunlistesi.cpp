@@ -21,7 +21,10 @@ UrunListesi::UrunListesi(Tur tur, MainWindowHost &host, QWidget *tabSheet, BusyI
     : QObject(parent), m_tur(tur), m_host(host), m_sheet(tabSheet), m_busy(busy)
 {
     const bool yeni = tur == Tur::Yeniler;
-    m_data = new TClientDataSet(this);
+    // A load still running when the tab goes keeps its data set alive until it ends.
+    m_dataHolder =
+        std::shared_ptr<TClientDataSet>(new TClientDataSet, [](TClientDataSet *d) { d->deleteLater(); });
+    m_data = m_dataHolder.get();
     m_data->setObjectName(yeni ? QStringLiteral("YENILER") : QStringLiteral("kampstok"));
     m_source = new TDataSource(m_data, this);
     m_source->setObjectName(yeni ? QStringLiteral("DataSource_yeniler") : QStringLiteral("kampsource"));
@@ -89,11 +92,11 @@ void UrunListesi::Goster()
     const int carino = s.CARINO();
     const int tip = s.MusteriTipi();
     auto failed = std::make_shared<bool>(true);
-    MainWindowHost *host = &m_host;
-    TClientDataSet *data = m_data;
+    std::shared_ptr<TSQLConnection> baglanti = m_host.connection().CloneConnection();
+    std::shared_ptr<TClientDataSet> data = m_dataHolder;
     const Tur tur = m_tur;
     QPointer<UrunListesi> self(this);
-    Async([=] { *failed = Getir(tur, host, data, carino, tip); })->Await(this, [self, failed] {
+    Async([=] { *failed = Getir(tur, *baglanti, *data, carino, tip); })->Await(this, [self, failed] {
         if (!self)
             return;
         UrunListesi &t = *self;
@@ -119,22 +122,22 @@ void UrunListesi::Goster()
     });
 }
 
-bool UrunListesi::Getir(Tur tur, MainWindowHost *host, TClientDataSet *data, int carino, int musteriTipi)
+bool UrunListesi::Getir(Tur tur, TSQLConnection &baglanti, TClientDataSet &data, int carino, int musteriTipi)
 {
     CallError hata;
-    const bool ok = KlondaSunucuCagir(
-        host->connection(), 0,
+    const bool ok = SunucuCagir(
+        baglanti, 0,
         [&](TServerMethods1Client &proxy) {
-            data->DisableControls();
+            data.DisableControls();
             try {
                 const DbxTable packet = tur == Tur::Yeniler ? proxy.YenilerVer2(carino)
                                                             : proxy.KampanyaliVer2(carino, musteriTipi);
-                AssignPacket(packet, *data);
+                AssignPacket(packet, data);
             } catch (...) {
-                data->EnableControls();
+                data.EnableControls();
                 throw;
             }
-            data->EnableControls();
+            data.EnableControls();
         },
         &hata);
     return !ok;

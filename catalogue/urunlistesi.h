@@ -5,11 +5,14 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 class BusyIndicator;
 class GridView;
 class QWidget;
 class TClientDataSet;
 class TDataSource;
+class TSQLConnection;
 
 // The new-stock tab `syeniler` (YenilerVer2 into `YENILER`) and the campaign tab `skampanyali`
 // (KampanyaliVer2 into `kampstok`). Each show of the tab loads the list afresh in the background;
@@ -45,7 +48,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    static bool Getir(Tur tur, MainWindowHost *host, TClientDataSet *data, int carino, int musteriTipi);
+    static bool Getir(Tur tur, TSQLConnection &baglanti, TClientDataSet &data, int carino, int musteriTipi);
     void DblClick();
 
     Tur m_tur;
@@ -53,6 +56,7 @@ private:
     QPointer<QWidget> m_sheet;
     QPointer<BusyIndicator> m_busy;
     GridView *m_grid = nullptr;
+    std::shared_ptr<TClientDataSet> m_dataHolder;
     TClientDataSet *m_data = nullptr;
     TDataSource *m_source = nullptr;
     bool m_loading = false;

@@ -225,6 +225,23 @@ private slots:
         QCOMPARE(m_host->activeTab(), m_tab->tabSheet());
     }
 
+    void tabClosedDuringASearch()
+    {
+        ScriptedServer server;
+        ScriptedServer::Answer slow{200, twoRows()};
+        slow.delayMs = 300;
+        server.answer(kSearchPath, slow);
+        m_host->bagc.setPort(server.port());
+        DialogHelper dialogs;
+        m_host->araedit->setText(QStringLiteral("FILTRE"));
+        m_tab->araeditEnter();
+        m_tab.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(server.requestsTo(kSearchPath).size(), size_t(1), 5000);
+        QTest::qWait(600);
+        QCOMPARE(dialogs.dialogCount(), 0);
+        QCOMPARE(m_host->tabCaption(m_host->sheet("sstoklistesi")), QStringLiteral("sstoklistesi"));
+    }
+
     void emptyResult()
     {
         ScriptedServer server;
