@@ -30,3 +30,11 @@ void CariDegisti(MainWindowHost &host)
         arama->setFocus();
     }
 }
+
+bool GiristeCariSec(QWidget *owner, TSQLConnection &bag, TSonucBilgisi &bilgi)
+{
+    Tseccari seccari(owner, bag, bilgi);
+    seccari.SepetSayisiYaz();
+    seccari.TusSonuclari();
+    return seccari.exec() == QDialog::Accepted;
+}
