@@ -73,30 +73,31 @@ Tkullanicikayit::Tkullanicikayit(QWidget *owner, TSQLConnection &connection)
 
     auto *v = new QVBoxLayout(this);
     v->addWidget(lblid);
-    v->addWidget(baslik(QStringLiteral("Firma Bilgileri"), this));
-    auto *firma = new QFormLayout;
-    firma->addRow(QStringLiteral("Firma Adı:"), firmaadi);
-    firma->addRow(QStringLiteral("Adres:"), adres1);
-    firma->addRow(QStringLiteral("Adres2:"), adres2);
-    firma->addRow(QStringLiteral("İlçe/Şehir:"), ikili(this, ilce, sehir));
-    firma->addRow(QStringLiteral("Telefon/Fax:"), ikili(this, telefon, fax));
-    firma->addRow(QStringLiteral("Vergi Dairesi / No:"), ikili(this, vd, vn));
-    firma->addRow(QStringLiteral("Yetkili:"), yetkili);
-    v->addLayout(firma);
-    v->addWidget(baslik(QStringLiteral("Kullanıcı Bilgileri"), this));
-    auto *kullanici = new QFormLayout;
-    kullanici->addRow(QStringLiteral("Kullanıcı Adı:"), kullaniciadi);
-    kullanici->addRow(QStringLiteral("Şifre:"), sifre);
-    kullanici->addRow(QStringLiteral("Mail:"), mail);
-    kullanici->addRow(QStringLiteral("Kargo Ambar:"), kargoambar);
-    v->addLayout(kullanici);
+    // One form for both sections so their boxes line up.
+    auto *form = new QFormLayout;
+    form->addRow(baslik(QStringLiteral("Firma Bilgileri"), this));
+    form->addRow(QStringLiteral("Firma Adı:"), firmaadi);
+    form->addRow(QStringLiteral("Adres:"), adres1);
+    form->addRow(QStringLiteral("Adres2:"), adres2);
+    form->addRow(QStringLiteral("İlçe/Şehir:"), ikili(this, ilce, sehir));
+    form->addRow(QStringLiteral("Telefon/Fax:"), ikili(this, telefon, fax));
+    form->addRow(QStringLiteral("Vergi Dairesi / No:"), ikili(this, vd, vn));
+    form->addRow(QStringLiteral("Yetkili:"), yetkili);
+    form->addRow(baslik(QStringLiteral("Kullanıcı Bilgileri"), this));
+    form->addRow(QStringLiteral("Kullanıcı Adı:"), kullaniciadi);
+    form->addRow(QStringLiteral("Şifre:"), sifre);
+    form->addRow(QStringLiteral("Mail:"), mail);
+    form->addRow(QStringLiteral("Kargo Ambar:"), kargoambar);
+    v->addLayout(form);
     // Screen readers name each box by its label.
-    for (QFormLayout *form : {firma, kullanici})
-        for (int row = 0; row < form->rowCount(); ++row)
-            if (auto *label = qobject_cast<QLabel *>(form->itemAt(row, QFormLayout::LabelRole)->widget()))
-                if (auto *edit =
-                        qobject_cast<QLineEdit *>(form->itemAt(row, QFormLayout::FieldRole)->widget()))
-                    label->setBuddy(edit);
+    for (int row = 0; row < form->rowCount(); ++row) {
+        QLayoutItem *labelItem = form->itemAt(row, QFormLayout::LabelRole);
+        QLayoutItem *fieldItem = form->itemAt(row, QFormLayout::FieldRole);
+        auto *label = labelItem ? qobject_cast<QLabel *>(labelItem->widget()) : nullptr;
+        auto *edit = fieldItem ? qobject_cast<QLineEdit *>(fieldItem->widget()) : nullptr;
+        if (label && edit)
+            label->setBuddy(edit);
+    }
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Button2);
