@@ -10,5 +10,7 @@ void PencereYerlestir(QWidget *window, int left, int top, int widthLess, int hei
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const int height = screen ? screen->geometry().height() : 768;
-    window->setGeometry(left, top, screenWidth() - widthLess, height - heightLess);
+    // The left and top edges are the frame's, as the user sees them.
+    window->resize(screenWidth() - widthLess, height - heightLess);
+    window->move(left, top);
 }

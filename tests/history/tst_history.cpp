@@ -216,6 +216,7 @@ private slots:
     void failedOpenRaisesAndLeavesWindowUsable();
     void allOrders_data();
     void allOrders();
+    void modalWindowsFromTheMenus();
 
 private:
     std::unique_ptr<AppServerFixture> m_server;
@@ -994,6 +995,52 @@ void TestHistory::allOrders()
     QCOMPARE(window.column("INDIRIMORANI1")->headerText(), QStringLiteral("İn.Oranı%"));
     QVERIFY(!window.column("INDIRIMYAZI"));
     QVERIFY(window.cxGridDBTableView1()->columnAutoWidth());
+}
+
+void TestHistory::modalWindowsFromTheMenus()
+{
+    TestHost host;
+    host.bagc.setPort(m_server->port());
+    host.sbilgi.setCARINO(101);
+    host.sbilgi.setMusteriTipi(2);
+    OncekiSiparislerSekmesi tab(host, host.sheet("sonceki"), host.busy);
+    DialogHelper dialogs;
+    QStringList seen;
+    dialogs.interactOnNext([&](QWidget *w) -> QString {
+        auto *b = qobject_cast<Tbakiyesiparisler *>(w);
+        if (!b)
+            return QStringLiteral("not the balances window");
+        seen << QString::number(b->bakiyesepet().RecordCount() > 0)
+             << QString::number(b->column("ILKFIYAT")->Visible()) << QString::number(b->F1()->isVisible())
+             << QString::number(b->column("ELDEKI")->Visible())
+             << QString::number(b->column("ALINANSIPARIS")->Visible())
+             << QString::number(b->footerPanel()->kapat()->isVisible()) << QString::number(b->x());
+        b->Button1Click();
+        return {};
+    });
+    tab.poponceki()->findChild<QAction *>("SipariBakiyeleriniz1")->trigger();
+    QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
+    QCOMPARE(dialogs.records().last().title, QStringLiteral("Bakiye Siparişler"));
+    QCOMPARE(seen, QStringList({"1", "1", "1", "1", "0", "1", "50"}));
+    QVERIFY(!host.bagc.Connected());
+
+    int rows = -1;
+    int stokno = -1;
+    dialogs.interactOnNext([&](QWidget *w) -> QString {
+        auto *t = qobject_cast<Ttumsiparisler *>(w);
+        if (!t)
+            return QStringLiteral("not the all-orders window");
+        rows = t->bakiyesepet().RecordCount();
+        stokno = t->stokno();
+        t->Button1Click();
+        return {};
+    });
+    tab.poponceki()->findChild<QAction *>("T1")->trigger();
+    QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
+    QCOMPARE(dialogs.records().last().title, QStringLiteral("Sipariş Hareketleri"));
+    QCOMPARE(stokno, 0);
+    QCOMPARE(rows,
+             m_server->query("SELECT COUNT(*) FROM SIPARISSATIR WHERE CARINO = 101").first().first().toInt());
 }
 
 QTEST_MAIN(TestHistory)
