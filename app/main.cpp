@@ -1,19 +1,29 @@
 #include "app/core/application.h"
 #include "app/core/windowstyle.h"
+#include "app/login/formistekyeniu.h"
 #include "app/login/girisformu.h"
+#include "app/sekmeler.h"
 #include "app/unit1.h"
+#include "sales/caridegistir.h"
 
 int main(int argc, char **argv)
 {
+    webMotoruHazirla();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     TApplication app(argc, argv);
+    // A machine without a configured locale gets the program's own: Turkish separators and casing.
+    if (QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     ApplyWindowStyle(app);
     TForm1::setHooks({[](TForm1 &form) {
-                          Tgirisform giris(&form, form.connection(), form.session(),
-                                           GirisOrtami::varsayilan());
+                          GirisOrtami ortam = GirisOrtami::varsayilan();
+                          ortam.musteriSecimi = GiristeCariSec;
+                          Tgirisform giris(&form, form.connection(), form.session(), ortam);
                           return giris.exec() == QDialog::Accepted;
                       },
-                      {}});
+                      AcilisYukleriniBaslat});
     TForm1 form;
+    SekmeleriKur(form);
     form.showMaximized();
     return app.exec();
 }

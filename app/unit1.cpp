@@ -10,6 +10,8 @@
 #include "platform/system/screen.h"
 #include "platform/system/shellopen.h"
 #include "platform/widgets/busyindicator.h"
+#include "platform/widgets/realtimemarquee.h"
+#include "platform/widgets/rxgifanimator.h"
 
 #include <QAction>
 #include <QApplication>
@@ -115,7 +117,7 @@ void TForm1::buildWindow()
     layout->setSpacing(0);
 
     // Height 0 until an upper banner arrives.
-    RxGIFAnimator2 = new QLabel(central);
+    RxGIFAnimator2 = new TRxGIFAnimator(central);
     RxGIFAnimator2->setObjectName(QStringLiteral("RxGIFAnimator2"));
     RxGIFAnimator2->setAlignment(Qt::AlignCenter);
     RxGIFAnimator2->setFixedHeight(0);
@@ -180,7 +182,7 @@ QFrame *TForm1::buildHeader()
     grid->setColumnStretch(1, 1);
     row->addLayout(grid, 1);
 
-    RxGIFAnimator1 = new QLabel(Panel1);
+    RxGIFAnimator1 = new TRxGIFAnimator(Panel1);
     RxGIFAnimator1->setObjectName(QStringLiteral("RxGIFAnimator1"));
     RxGIFAnimator1->setFixedSize(409, 113);
     RxGIFAnimator1->setAlignment(Qt::AlignCenter);
@@ -287,17 +289,21 @@ QFrame *TForm1::buildBottomPanel()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    auto *pictureMarquee = new QLabel(Panel5);
+    auto *pictureMarquee = new TRealTimeMarquee(Panel5);
     pictureMarquee->setObjectName(QStringLiteral("RealTimeMarquee1"));
     pictureMarquee->setFixedHeight(0);
     pictureMarquee->setVisible(false);
+    pictureMarquee->setColor(QColor(226, 234, 241));
+    pictureMarquee->setSpacing(5);
     auto *image3 = new QLabel(Panel5);
     image3->setObjectName(QStringLiteral("Image3"));
     image3->setVisible(false);
     layout->addWidget(pictureMarquee, 1);
 
-    auto *marquee = new QLabel(Panel5);
+    auto *marquee = new TRealTimeMarquee(Panel5);
     marquee->setObjectName(QStringLiteral("kayanyazi"));
+    marquee->setColor(QColor(253, 253, 253));
+    marquee->setSpacing(5);
     marquee->setFixedHeight(40);
     QFont font;
     font.setFamilies(

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QTest>
+#include <QTimer>
 
 int main(int argc, char **argv)
 {
