@@ -9,6 +9,7 @@
 #include "server/proxim.h"
 
 #include <QDateTimeEdit>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -72,6 +73,18 @@ GridView *gridKur(QWidget *parent, const char *name, TDataSource *source)
     grid->setFooterVisible(true);
     grid->setDataSource(source);
     return grid;
+}
+
+// Best fit, and room for the footer sums, which are wider than any row.
+void sigdir(GridView *grid)
+{
+    grid->ApplyBestFit();
+    const QFontMetrics metrics(grid->font());
+    for (int i = 0; i < grid->columnCount(); ++i) {
+        GridColumn *c = grid->columnAt(i);
+        if (c->Visible() && c->footerSummary() != GridSummaryKind::None)
+            c->setWidth(qMax(c->Width(), metrics.horizontalAdvance(grid->footerText(c)) + 16));
+    }
 }
 
 } // namespace
@@ -209,12 +222,16 @@ bool Traporform::yukle(TClientDataSet &hedef, bool siparisler)
 
 void Traporform::AlinanSiparislerGetir()
 {
-    if (yukle(m_siparis, true))
+    if (yukle(m_siparis, true)) {
         m_siparisGrid->collapseAllGroups();
+        sigdir(m_siparisGrid);
+    }
 }
 
 void Traporform::SatilanStoklarGetir()
 {
-    if (yukle(m_stok, false))
+    if (yukle(m_stok, false)) {
         m_stokGrid->collapseAllGroups();
+        sigdir(m_stokGrid);
+    }
 }
