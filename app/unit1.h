@@ -68,6 +68,21 @@ public:
         m_sepeteEkle = std::move(handler);
     }
 
+    // A customer change: header labels, then the basket and the stock list through their tabs.
+    void basliklariYenile() override { AnaBilgiAl(); }
+    void sepetiYenile() override
+    {
+        if (m_sepetiYenile)
+            m_sepetiYenile();
+    }
+    void stokListesiniBosalt() override
+    {
+        if (m_stokListesiniBosalt)
+            m_stokListesiniBosalt();
+    }
+    void setSepetiYenile(std::function<void()> handler) { m_sepetiYenile = std::move(handler); }
+    void setStokListesiniBosalt(std::function<void()> handler) { m_stokListesiniBosalt = std::move(handler); }
+
     // Controls the tab classes attach to.
     QWidget *tabSheet(const QString &name) const;
     TPageControl *pageControl() const { return sPageControl1; }
@@ -117,6 +132,8 @@ private:
     TSQLConnection bagc;
     TSonucBilgisi sbilgi;
     std::function<void(const QVariantMap &, SepetKaynagi)> m_sepeteEkle;
+    std::function<void()> m_sepetiYenile;
+    std::function<void()> m_stokListesiniBosalt;
     int _acilisadet = 0;
     bool _acilisgoruldu = false;
 
