@@ -9,6 +9,7 @@
 #include "tests/support/scriptedserver.h"
 #include "tests/support/tempfolders.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
@@ -324,6 +325,51 @@ private slots:
         dialogs.pressOnNext(QStringLiteral("Tamam"));
         MesajGoster(QStringLiteral("Hata Oluştu !\r\nHata: <b>404</b>"), mtError, mbOKOnly, mbOK);
         QCOMPARE(dialogs.records().first().text, QStringLiteral("Hata Oluştu !\nHata: <b>404</b>"));
+    }
+
+    void dialogHelperRefusesUnusableButtons_data()
+    {
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("disabled") << "Kapalı"
+                                  << "button \"Kapalı\" is disabled";
+        QTest::newRow("hidden") << "Gizli"
+                                << "button \"Gizli\" is hidden";
+        QTest::newRow("missing") << "Yok"
+                                 << "no button \"Yok\"";
+    }
+
+    void dialogHelperRefusesUnusableButtons()
+    {
+        QFETCH(QString, press);
+        QFETCH(QString, error);
+        QDialog dialog;
+        auto *disabled = new QPushButton(QStringLiteral("&Kapalı"), &dialog);
+        disabled->setEnabled(false);
+        auto *hidden = new QPushButton(QStringLiteral("Gizli"), &dialog);
+        hidden->move(0, 40);
+        bool clicked = false;
+        connect(disabled, &QPushButton::clicked, [&] { clicked = true; });
+        connect(hidden, &QPushButton::clicked, [&] { clicked = true; });
+        dialog.show();
+        hidden->hide();
+        dialog.hide();
+        DialogHelper dialogs;
+        dialogs.pressOnNext(press);
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected)); // the helper does not leave it hanging
+        QVERIFY(!clicked);
+        QCOMPARE(dialogs.dialogCount(), 1);
+        QCOMPARE(dialogs.records().first().error, error);
+        QVERIFY(!dialogs.problems().isEmpty());
+    }
+
+    void dialogHelperRecordsUnexpectedDialogs()
+    {
+        DialogHelper dialogs;
+        QCOMPARE(MesajGoster(QStringLiteral("beklenmedik"), mtWarning, mbOKOnly, mbOK), int(mrCancel));
+        QCOMPARE(dialogs.dialogCount(), 1);
+        QVERIFY(!dialogs.records().first().expected);
+        QVERIFY(dialogs.problems().contains(QStringLiteral("beklenmedik")));
     }
 
     void secimVarMi_data()
