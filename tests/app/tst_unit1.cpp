@@ -1,6 +1,7 @@
 #include "app/core/application.h"
 #include "app/core/buildconfig.h"
 #include "app/core/identity.h"
+#include "app/core/windowstyle.h"
 #include "app/pagecontrol.h"
 #include "app/unit1.h"
 #include "platform/system/exception.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTabBar>
 #include <QToolButton>
 #include <QtTest>
@@ -429,6 +431,17 @@ private slots:
         bool served = false;
         QTimer::singleShot(0, [&] { served = true; });
         QTRY_VERIFY(served);
+    }
+
+    void windowStyle()
+    {
+        auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+        const QString before = app->styleSheet();
+        QVERIFY(!ApplyWindowStyle(*app, QStringLiteral(":/styles/olmayan.qss")));
+        QCOMPARE(app->styleSheet(), before); // the default look stays
+        QVERIFY(ApplyWindowStyle(*app));
+        QVERIFY(app->styleSheet().contains(QStringLiteral("QTabBar::tab")));
+        app->setStyleSheet(before);
     }
 
     void exceptionText_data()
