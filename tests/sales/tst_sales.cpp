@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -152,6 +153,9 @@ private slots:
     void choosingWritesTheSession();
     void failedListKeepsRows();
     void cancelEndsProgram();
+    void geometryOnShow();
+    void loginSelection_data();
+    void loginSelection();
     void reports_data();
     void reports();
     void reportOnRowWithoutAccountDoesNothing();
@@ -491,6 +495,58 @@ void SalesTest::cancelEndsProgram()
     Tseccari w(nullptr, bag, bilgi);
     QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("Button2")), Qt::LeftButton);
     QCOMPARE(m_ends, 1);
+}
+
+void SalesTest::geometryOnShow()
+{
+    TSQLConnection bag;
+    TSonucBilgisi bilgi;
+    Tseccari w(nullptr, bag, bilgi);
+    w.show();
+    const QRect area = w.screen()->availableGeometry();
+    // The test screen is narrower than the button row; a real one is not.
+    const int width = qMax(area.width() - 100, w.minimumSizeHint().width());
+    QCOMPARE(w.geometry(), QRect(area.left() + 50, area.top() + 50, width, area.height() - 100));
+    QVERIFY(w.GroupBox1()->isHidden());
+    QVERIFY(w.CARILER().IsEmpty());
+}
+
+void SalesTest::loginSelection_data()
+{
+    QTest::addColumn<bool>("choose");
+    QTest::newRow("chosen") << true;
+    QTest::newRow("closed without a choice") << false;
+}
+
+void SalesTest::loginSelection()
+{
+    QFETCH(bool, choose);
+    TSonucBilgisi bilgi = login(QStringLiteral("DEMO-PLASIYER"));
+    TSQLConnection bag;
+    bag.setHostName(m_server->host());
+    bag.setPort(m_server->port());
+    DialogHelper dialogs;
+    if (choose) {
+        dialogs.interactOnNext([](QWidget *dialog) -> QString {
+            auto *w = qobject_cast<Tseccari *>(dialog);
+            if (!w)
+                return QStringLiteral("not the customer selection");
+            // The counters are there before the window shows.
+            if (w->findChild<QToolButton *>(QStringLiteral("alinditus"))->text().isEmpty())
+                return QStringLiteral("no counters");
+            w->sBitBtn2Click();
+            w->cxGrid1DBTableView1()->setFocusedRecord(0);
+            QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
+            return {};
+        });
+    } else {
+        dialogs.closeOnNext();
+    }
+    const bool result = GiristeCariSec(nullptr, bag, bilgi);
+    QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
+    QCOMPARE(result, choose);
+    QCOMPARE(bilgi.CARINO() > 0, choose);
+    QCOMPARE(m_ends, 0);
 }
 
 void SalesTest::reports_data()
