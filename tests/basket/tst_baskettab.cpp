@@ -10,14 +10,18 @@
 #include "platform/system/sounds.h"
 #include "server/proxim.h"
 #include "tests/basket/baskethost.h"
+#include "tests/platform/xls/freexlreader.h"
 #include "tests/support/appserverfixture.h"
 #include "tests/support/dialoghelper.h"
 
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -589,6 +593,49 @@ private slots:
             m_server->query(QStringLiteral("SELECT ACIKLAMA FROM SEPETSILINEN WHERE SIRANO = ?"), {sirano});
         QCOMPARE(logged.size(), 1);
         QVERIFY(logged[0][0].toString().contains(QLatin1Char('-')));
+    }
+
+    void excelKaydet()
+    {
+        showBasket();
+        QTemporaryDir dir;
+        DialogHelper dialogs;
+        dialogs.interactOnNext([&](QWidget *dialog) -> QString {
+            auto *files = qobject_cast<QFileDialog *>(dialog);
+            if (!files)
+                return QStringLiteral("not a file dialog");
+            if (!files->nameFilters().contains(QStringLiteral("Excel (*.xls*)")) &&
+                !files->nameFilters().join(QString()).contains(QStringLiteral("*.xls*")))
+                return files->nameFilters().join(QLatin1Char(';'));
+            auto *edit = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            if (!edit)
+                return QStringLiteral("no file name box");
+            files->setDirectory(dir.path());
+            QTest::keyClicks(edit, QStringLiteral("sepet.xlsx"));
+            QTest::keyClick(edit, Qt::Key_Return);
+            return QString();
+        });
+        button("Button2")->click();
+        QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
+        const QString written = dir.filePath(QStringLiteral("sepet.xls"));
+        QVERIFY(QFile::exists(written));
+        const FreeXlSheet sheet = FreeXlSheet::read(written);
+        QVERIFY(sheet.rows >= 4u); // captions, the three lines (and the footer)
+        const QList<QVariantList> barkods =
+            m_server->query(QStringLiteral("SELECT s.BARKOD FROM SEPET b JOIN STOK s ON s.STOKNO = b.STOKNO "
+                                           "WHERE b.CARINO = 101 ORDER BY b.SIRANO"));
+        const int barkodColumn = int(sheet.cells.value(0).indexOf(QVariant(QStringLiteral("Barkod"))));
+        QVERIFY(barkodColumn > 0);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(sheet.at(i + 1, barkodColumn).toString(), barkods[i][0].toString());
+        QStringList captions;
+        for (const QVariant &v : sheet.cells.value(0))
+            captions << v.toString();
+        QCOMPARE(captions.first(), QStringLiteral("Seç"));
+        QVERIFY(captions.contains(QStringLiteral("Stok Açıklama")));
+        QVERIFY(captions.contains(QStringLiteral("Net Tutar")));
+        QVERIFY(!captions.contains(QStringLiteral("SIRANO")));
+        QVERIFY(!captions.contains(QStringLiteral("Durum"))); // dealer: hidden for type 3
     }
 
     void sendWithoutTickedLineWarns()
