@@ -595,6 +595,30 @@ private slots:
         QVERIFY(logged[0][0].toString().contains(QLatin1Char('-')));
     }
 
+    void unreachableServerKeepsBasketAndTicks()
+    {
+        showBasket();
+        m_host->bagc.setPort(1); // nothing listens there
+        DialogHelper dialogs;
+        for (int i = 0; i < 4; ++i)
+            dialogs.pressOnNext(kTamam);
+        button("Button4")->click(); // one connection message per line, the local ticks stay
+        QVERIFY(dialogs.waitForDialogs(3));
+        for (const DialogHelper::Record &r : dialogs.records())
+            QCOMPARE(r.text, BaglantiHatasi);
+        for (int row = 0; row < 3; ++row)
+            QCOMPARE(m_tab->sepet().value(row, m_tab->sepet().fieldIndex(QStringLiteral("SEC"))).toInt(), 1);
+        QVERIFY(label("geneltoplaml") != QStringLiteral("0,00"));
+        for (const QVariantList &line : serverBasket())
+            QCOMPARE(line[1].toInt(), 0);
+
+        m_tab->SepetGetir(); // the old basket stays on screen
+        QVERIFY(dialogs.waitForDialogs(4));
+        QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
+        QCOMPARE(m_host->tabCaption(m_host->sheet), QStringLiteral("3=Sepet"));
+        QCOMPARE(m_tab->sepet().RecordCount(), 3);
+    }
+
     void excelKaydet()
     {
         showBasket();
