@@ -3,6 +3,8 @@
 #include "app/core/buildconfig.h"
 #include "app/core/identity.h"
 #include "app/core/utils.h"
+#include "app/login/dosyaindiru.h"
+#include "app/login/formistekyeniu.h"
 #include "app/login/iplookup.h"
 #include "platform/dbx/sqlconnection.h"
 #include "platform/system/async.h"
@@ -73,6 +75,13 @@ GirisOrtami GirisOrtami::varsayilan()
     ortam.serverPort = ::serverPort();
     ortam.makerBase = ::makerBase();
     ortam.webBase = ::webBase();
+    const QString setupAddress = ortam.makerBase + QStringLiteral("exe/RavlaSetup.exe");
+    ortam.guncelle = [setupAddress](QWidget *owner, int version, TSQLConnection &connection) {
+        Tdosyaindir indir(owner, version, setupAddress);
+        indir.bag = &connection;
+        indir.exec();
+    };
+    ortam.istekFormu = IstekFormuGoster;
     return ortam;
 }
 
