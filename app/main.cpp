@@ -6,6 +6,8 @@
 #include "app/unit1.h"
 #include "sales/caridegistir.h"
 
+#include <QScreen>
+
 int main(int argc, char **argv)
 {
     webMotoruHazirla();
@@ -24,6 +26,9 @@ int main(int argc, char **argv)
                       AcilisYukleriniBaslat});
     TForm1 form;
     SekmeleriKur(form);
+    // Without a window manager "maximised" means nothing: start with the screen's size anyway.
+    if (QScreen *screen = form.screen())
+        form.setGeometry(screen->availableGeometry());
     form.showMaximized();
     return app.exec();
 }
