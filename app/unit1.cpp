@@ -139,7 +139,8 @@ QFrame *TForm1::buildHeader()
     Panel1 = panel("Panel1", this);
     Panel1->setFixedHeight(125);
     auto *row = new QHBoxLayout(Panel1);
-    row->setContentsMargins(8, 6, 8, 6);
+    // No vertical margin: the header banner takes the panel's whole height.
+    row->setContentsMargins(8, 0, 8, 0);
     row->setSpacing(16);
 
     Image1 = new QLabel(Panel1);
@@ -184,7 +185,7 @@ QFrame *TForm1::buildHeader()
 
     RxGIFAnimator1 = new TRxGIFAnimator(Panel1);
     RxGIFAnimator1->setObjectName(QStringLiteral("RxGIFAnimator1"));
-    RxGIFAnimator1->setFixedSize(409, 113);
+    RxGIFAnimator1->setFixedSize(409, 125);
     RxGIFAnimator1->setAlignment(Qt::AlignCenter);
     RxGIFAnimator1->setScaledContents(true);
     row->addWidget(RxGIFAnimator1);
