@@ -5,6 +5,7 @@
 #include "catalogue/resimalani.h"
 #include "catalogue/tutaredit.h"
 #include "platform/system/exception.h"
+#include "platform/grid/gridhelpers.h"
 #include "platform/system/formatfloat.h"
 
 #include <QBuffer>
@@ -191,19 +192,8 @@ int Tstokayarinti::adetDegeri() const
 
 double Tstokayarinti::Yuvarla(double value)
 {
-    const QLocale locale;
-    QString text = FormatFloat(QStringLiteral("#,###,##.00"), value, locale);
-    text.remove(locale.groupSeparator());
-    const QString point = locale.decimalPoint();
-    if (text.startsWith(point))
-        text.prepend(QLatin1Char('0'));
-    else if (text.startsWith(QLatin1Char('-') + point))
-        text.insert(1, QLatin1Char('0'));
-    bool ok = false;
-    const double result = locale.toDouble(text, &ok);
-    if (!ok)
-        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
-    return result;
+    // The window rounds as the grids do: through the two-decimal pattern.
+    return ::Yuvarla(value);
 }
 
 void Tstokayarinti::TutarHesapla()
