@@ -10,7 +10,6 @@
 #include "platform/dbx/datasetloader.h"
 #include "platform/grid/gridhelpers.h"
 #include "platform/grid/gridview.h"
-#include "platform/system/async.h"
 #include "platform/widgets/busyindicator.h"
 
 #include <QAction>
@@ -20,7 +19,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <atomic>
 #include <utility>
 
 namespace {
@@ -53,6 +51,7 @@ CariEkstreSekmesi::CariEkstreSekmesi(MainWindowHost &host, QWidget *sheet, BusyI
     : QObject(sheet), m_host(host), m_sheet(sheet), m_busy(gifekstre), m_menu(popekstre)
 {
     m_grid = new GridView(sheet);
+    m_yukleyici = std::make_unique<SekmeYukleyici>(this, m_grid, &DataSource_EKSTRE, m_busy);
     m_grid->setObjectName(QStringLiteral("cxGridDBTableView4"));
     GecmisGridGorunumu(m_grid, 40);
     m_grid->setSortingEnabled(false);
@@ -108,34 +107,15 @@ bool CariEkstreSekmesi::eventFilter(QObject *watched, QEvent *event)
 
 void CariEkstreSekmesi::sccariekstreShow()
 {
-    if (m_loading) {
-        m_againWanted = true;
-        return;
-    }
-    m_loading = true;
-    if (m_busy)
-        m_busy->start();
-    m_grid->setEnabled(false);
-    DataSource_EKSTRE.setEnabled(false);
-    m_grid->BeginUpdate();
-
-    auto failed = std::make_shared<std::atomic<bool>>(false);
-    Async([this, failed] { failed->store(EkstreGetir()); })->Await(this, [this, failed] {
+    SekmeYukleyici::Adimlar adimlar;
+    adimlar.getir = [this] { return EkstreGetir(); };
+    adimlar.baglamadanOnce = [this] {
         BakiyeHesapla(m_ekstre);
         FormatAyarla(&m_ekstre);
-        DataSource_EKSTRE.setEnabled(true);
-        m_grid->EndUpdate();
-        m_grid->setEnabled(true);
-        if (m_busy)
-            m_busy->stop();
-        m_loading = false;
-        const bool again = std::exchange(m_againWanted, false);
-        emit loadFinished(failed->load());
-        if (again)
-            sccariekstreShow();
-        if (failed->load())
-            MesajGoster(BaglantiHatasi, mtError, mbOKOnly, mbOK);
-    });
+    };
+    adimlar.bitti = [this](bool failed) { emit loadFinished(failed); };
+    adimlar.yeniden = [this] { sccariekstreShow(); };
+    m_yukleyici->yukle(adimlar);
 }
 
 bool CariEkstreSekmesi::EkstreGetir()

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "history/sekmeyukleyici.h"
 #include "platform/dataset/clientdataset.h"
 #include "platform/dataset/datasource.h"
 #include "platform/grid/gridview.h"
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 
 class BusyIndicator;
 class MainWindowHost;
@@ -34,7 +36,7 @@ public:
     TClientDataSet &EKSTRE() { return m_ekstre; }
     GridView *cxGridDBTableView4() const { return m_grid; }
     QMenu *popekstre() const { return m_menu; }
-    bool isLoading() const { return m_loading; }
+    bool isLoading() const { return m_yukleyici && m_yukleyici->yukleniyor(); }
 
 signals:
     void loadFinished(bool failed);
@@ -50,6 +52,5 @@ private:
     TDataSource DataSource_EKSTRE{&m_ekstre};
     QPointer<GridView> m_grid;
     QMenu *m_menu = nullptr;
-    bool m_loading = false;
-    bool m_againWanted = false;
+    std::unique_ptr<SekmeYukleyici> m_yukleyici;
 };

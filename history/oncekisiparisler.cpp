@@ -10,7 +10,6 @@
 #include "platform/dbx/datasetloader.h"
 #include "platform/grid/gridhelpers.h"
 #include "platform/grid/gridview.h"
-#include "platform/system/async.h"
 #include "platform/widgets/busyindicator.h"
 
 #include <QAction>
@@ -19,7 +18,6 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
-#include <atomic>
 #include <utility>
 
 namespace {
@@ -66,6 +64,7 @@ OncekiSiparislerSekmesi::OncekiSiparislerSekmesi(MainWindowHost &host, QWidget *
     : QObject(sheet), m_host(host), m_sheet(sheet), m_busy(gifoncekiler), m_menu(poponceki)
 {
     m_grid = new GridView(sheet);
+    m_yukleyici = std::make_unique<SekmeYukleyici>(this, m_grid, &DataSource_ONCEKI, m_busy);
     m_grid->setObjectName(QStringLiteral("cxGridDBTableView2"));
     GecmisGridGorunumu(m_grid, 60);
     for (const auto &k : kKolonlar) {
@@ -115,37 +114,17 @@ bool OncekiSiparislerSekmesi::eventFilter(QObject *watched, QEvent *event)
 
 void OncekiSiparislerSekmesi::soncekiShow()
 {
-    if (m_loading) {
-        // The data set is being filled: one more load follows this one.
-        m_againWanted = true;
-        return;
-    }
-    m_loading = true;
-    if (m_busy)
-        m_busy->start();
-    m_grid->setEnabled(false);
-    DataSource_ONCEKI.setEnabled(false);
-    m_grid->BeginUpdate();
-
-    auto failed = std::make_shared<std::atomic<bool>>(false);
-    Async([this, failed] { failed->store(OncekileriGetir()); })->Await(this, [this, failed] {
-        DataSource_ONCEKI.setEnabled(true);
-        m_grid->EndUpdate();
-        m_grid->setEnabled(true);
+    SekmeYukleyici::Adimlar adimlar;
+    adimlar.getir = [this] { return OncekileriGetir(); };
+    adimlar.bagladiktanSonra = [this] {
         m_grid->ApplyBestFit();
         for (const char *field : {"VERENINNOTU", "ALANNOTU"})
             if (GridColumn *c = m_grid->columnByField(QLatin1String(field)))
                 c->setWidth(200);
-        if (m_busy)
-            m_busy->stop();
-        m_loading = false;
-        const bool again = std::exchange(m_againWanted, false);
-        emit loadFinished(failed->load());
-        if (again)
-            soncekiShow();
-        if (failed->load())
-            MesajGoster(BaglantiHatasi, mtError, mbOKOnly, mbOK);
-    });
+    };
+    adimlar.bitti = [this](bool failed) { emit loadFinished(failed); };
+    adimlar.yeniden = [this] { soncekiShow(); };
+    m_yukleyici->yukle(adimlar);
 }
 
 bool OncekiSiparislerSekmesi::OncekileriGetir()

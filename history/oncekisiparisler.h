@@ -1,11 +1,13 @@
 #pragma once
 
+#include "history/sekmeyukleyici.h"
 #include "platform/dataset/clientdataset.h"
 #include "platform/dataset/datasource.h"
 #include "platform/grid/gridview.h"
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 
 class BusyIndicator;
 class MainWindowHost;
@@ -38,7 +40,7 @@ public:
     TClientDataSet &ONCEKILER() { return m_onceki; }
     GridView *cxGridDBTableView2() const { return m_grid; }
     QMenu *poponceki() const { return m_menu; }
-    bool isLoading() const { return m_loading; }
+    bool isLoading() const { return m_yukleyici && m_yukleyici->yukleniyor(); }
 
 signals:
     // A load's continuation has run (with the failure flag of its fetch).
@@ -55,6 +57,5 @@ private:
     TDataSource DataSource_ONCEKI{&m_onceki};
     QPointer<GridView> m_grid;
     QMenu *m_menu = nullptr;
-    bool m_loading = false;
-    bool m_againWanted = false;
+    std::unique_ptr<SekmeYukleyici> m_yukleyici;
 };
