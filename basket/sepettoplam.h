@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
+
 class TClientDataSet;
 
 // The five totals of the basket tab, over the ticked lines only.
@@ -16,3 +19,7 @@ struct SepetToplamlari
 // running sums rounded after every addition. The cursor is left after the last line. A closed
 // basket gives zeros.
 SepetToplamlari SepetToplamHesapla(TClientDataSet &sepet);
+
+// The same arithmetic over (TUTAR, INDIRIMTUTAR) pairs in order; the order windows and the balances
+// use it over all their lines.
+SepetToplamlari ToplamHesapla(const QList<QPair<double, double>> &tutarIndirim);

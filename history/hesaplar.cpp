@@ -8,21 +8,6 @@
 #include <QList>
 #include <QPair>
 
-namespace {
-
-SiparisToplami sonuclandir(double t, double i)
-{
-    SiparisToplami s;
-    s.toplam = t;
-    s.indirim = i;
-    s.net = Yuvarla(t - i);
-    s.vergi = Yuvarla(s.net * 1.18) - s.net;
-    s.genel = Yuvarla(s.net + s.vergi);
-    return s;
-}
-
-} // namespace
-
 SiparisToplami SiparisToplamHesapla(TClientDataSet &lines)
 {
     if (!lines.Active())
@@ -40,13 +25,7 @@ SiparisToplami SiparisToplamHesapla(TClientDataSet &lines)
 
 SiparisToplami SiparisToplamHesapla(const QList<QPair<double, double>> &tutarIndirim)
 {
-    double t = 0;
-    double i = 0;
-    for (const auto &[tutar, indirim] : tutarIndirim) {
-        t = Yuvarla(t + tutar);
-        i = Yuvarla(i + indirim);
-    }
-    return sonuclandir(t, i);
+    return ToplamHesapla(tutarIndirim);
 }
 
 ToplamYazilari ToplamYazilariniVer(const SiparisToplami &toplam)

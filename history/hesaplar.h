@@ -7,17 +7,12 @@
 #include <QPair>
 #include <QString>
 
+#include "basket/sepettoplam.h"
+
 class TClientDataSet;
 
-// The five totals of an order's lines.
-struct SiparisToplami
-{
-    double toplam = 0;  // T, sum of TUTAR
-    double indirim = 0; // I, sum of INDIRIMTUTAR
-    double net = 0;     // N
-    double vergi = 0;   // V, a flat 18 % of N
-    double genel = 0;   // G
-};
+// The five totals of an order's lines: the basket's totals, over every line.
+using SiparisToplami = SepetToplamlari;
 
 // The basket's totals pass over every line (no selection filter): running sums rounded after each
 // addition. A closed data set or one without the two columns gives zeros. The cursor stays where it
