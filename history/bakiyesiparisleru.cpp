@@ -185,17 +185,19 @@ void Tbakiyesiparisler::cxGridDBTableView1FocusedRecordChanged(int record)
     dipGoster();
 }
 
+Tbakiyesiparisler::BakiyeSatiri Tbakiyesiparisler::satir(int record) const
+{
+    return {odak(record, "STOK_STOKNO").toInt(), odak(record, "SIRANO").toInt(),
+            odak(record, "STOKHAR_NO").toInt(),  odak(record, "MIKTAR").toDouble(),
+            odak(record, "KALAN").toDouble(),    odak(record, "BARKOD").toString()};
+}
+
 void Tbakiyesiparisler::B1Click()
 {
     const int record = m_grid->focusedRecord();
     if (record < 0)
         return;
-    const int stokno = odak(record, "STOK_STOKNO").toInt();
-    const int sirano = odak(record, "SIRANO").toInt();
-    const int stokharNo = odak(record, "STOKHAR_NO").toInt();
-    const double miktar = odak(record, "MIKTAR").toDouble();
-    const double kalan = odak(record, "KALAN").toDouble();
-    const QString barkod = odak(record, "BARKOD").toString();
+    const auto [stokno, sirano, stokharNo, miktar, kalan, barkod] = satir(record);
     if (MesajGoster(QStringLiteral("Sipariş Bakiyesini Silmek İstiyor musunuz ?"), mtConfirmation, mbYesNo,
                     mbNo) != mrYes)
         return;
@@ -212,12 +214,7 @@ void Tbakiyesiparisler::B2Click()
     const int record = m_grid->focusedRecord();
     if (record < 0)
         return;
-    const int stokno = odak(record, "STOK_STOKNO").toInt();
-    const int sirano = odak(record, "SIRANO").toInt();
-    const int stokharNo = odak(record, "STOKHAR_NO").toInt();
-    const double miktar = odak(record, "MIKTAR").toDouble();
-    const double kalan = odak(record, "KALAN").toDouble();
-    const QString barkod = odak(record, "BARKOD").toString();
+    const auto [stokno, sirano, stokharNo, miktar, kalan, barkod] = satir(record);
     if (MesajGoster(QStringLiteral("Sipariş Bakiyesini Değiştirmek İstiyor musunuz ?"), mtConfirmation,
                     mbYesNo, mbYes) != mrYes)
         return;
@@ -251,12 +248,9 @@ void Tbakiyesiparisler::F1Click()
     const int record = m_grid->focusedRecord();
     if (record < 0)
         return;
-    const double miktar = odak(record, "MIKTAR").toDouble();
+    const BakiyeSatiri b = satir(record);
     const double oran = odak(record, "INDIRIMORANI1").toDouble();
     const double fiyat = odak(record, "BIRIMFIYAT").toDouble();
-    const int sirano = odak(record, "SIRANO").toInt();
-    const int stokharNo = odak(record, "STOKHAR_NO").toInt();
-    const QString barkod = odak(record, "BARKOD").toString();
     Tfiyatdegistir dialog(this);
     dialog._fiyat->setValue(fiyat);
     dialog._iskonto->setValue(oran);
@@ -267,7 +261,7 @@ void Tbakiyesiparisler::F1Click()
     duzCagir([&](TServerMethods1Client &p) {
         TSonucBilgisi k;
         k.Kopyala(m_bilgi);
-        p.BakiyeFiyatDegistir(k, 0, sirano, stokharNo, miktar, miktar, barkod, yeniFiyat, ind);
+        p.BakiyeFiyatDegistir(k, 0, b.sirano, b.stokharNo, b.miktar, b.miktar, b.barkod, yeniFiyat, ind);
     });
     BakiyeAlalim();
     QMessageBox box(QMessageBox::Information, QStringLiteral("Bilgi"), QStringLiteral("Fiyat Değiştirildi !"),

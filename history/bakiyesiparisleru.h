@@ -58,6 +58,17 @@ private:
     void duzCagir(F &&call);
     void dipGoster();
     QVariant odak(int record, const char *field) const;
+    // The keys and amounts of one balance line that the balance changes send back.
+    struct BakiyeSatiri
+    {
+        int stokno = 0;
+        int sirano = 0;
+        int stokharNo = 0;
+        double miktar = 0;
+        double kalan = 0;
+        QString barkod;
+    };
+    BakiyeSatiri satir(int record) const;
 
     TSQLConnection &m_bagim;
     TSonucBilgisi m_bilgi;
