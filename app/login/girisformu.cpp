@@ -1,6 +1,7 @@
 #include "app/login/girisformu.h"
 
 #include "app/core/buildconfig.h"
+#include "app/core/callframe.h"
 #include "app/core/identity.h"
 #include "app/core/utils.h"
 #include "app/login/dosyaindiru.h"
@@ -298,19 +299,15 @@ void Tgirisform::ipAlindi(const QString &ip)
     auto sonuc = std::make_shared<Sonuc>();
     sonuc->kayit.Kopyala(Bilgim);
     Async([klon, id, lookup, sonuc] {
-        if (!BaglantiAc(*klon, 0))
-            return;
-        try {
-            TServerMethods1Client proxy(*klon);
-            const std::optional<TSonucBilgisi> kayit = proxy.BuyukGetir(id);
-            if (kayit)
-                sonuc->kayit.Kopyala(*kayit);
-        } catch (const Exception &e) {
-            sonuc->hata = e.Message();
-            klon->Close();
+        CallError hata;
+        std::optional<TSonucBilgisi> kayit;
+        if (!SunucuCagir(
+                *klon, 0, [&](TServerMethods1Client &p) { kayit = p.BuyukGetir(id); }, &hata)) {
+            sonuc->hata = hata.message; // empty when the connection could not be opened
             return;
         }
-        klon->Close();
+        if (kayit)
+            sonuc->kayit.Kopyala(*kayit);
         makinaAlanlariniDoldur(sonuc->kayit);
         sonuc->disIp = lookup.run();
         sonuc->basarili = true;

@@ -1,5 +1,6 @@
 #include "app/login/kullanicikayitu.h"
 
+#include "app/core/callframe.h"
 #include "app/core/identity.h"
 #include "app/core/utils.h"
 #include "platform/dbx/sqlconnection.h"
@@ -123,27 +124,19 @@ Tkullanicikayit *Tkullanicikayit::Ac(QWidget *owner, TSQLConnection &connection,
 
 void Tkullanicikayit::onDoldur()
 {
-    con->Close();
-    if (!BaglantiAc(*con, 1))
+    std::optional<TMobilCariBilgisi> cari;
+    if (!SunucuCagir(*con, 1, [&](TServerMethods1Client &p) { cari = p.MobilCariBilgisiGetir(0, m_id); }))
         return;
-    try {
-        TServerMethods1Client proxy(*con);
-        const std::optional<TMobilCariBilgisi> cari = proxy.MobilCariBilgisiGetir(0, m_id);
-        if (cari) {
-            adres1->setText(cari->ADRES1());
-            adres2->setText(cari->ADRES2());
-            ilce->setText(cari->ILCE());
-            sehir->setText(cari->SEHIR());
-            telefon->setText(cari->TEL1());
-            fax->setText(cari->FAX1());
-            vd->setText(cari->VERGIDAIRESI());
-            vn->setText(cari->VERGINO());
-        }
-    } catch (...) {
-        con->Close();
-        throw;
+    if (cari) {
+        adres1->setText(cari->ADRES1());
+        adres2->setText(cari->ADRES2());
+        ilce->setText(cari->ILCE());
+        sehir->setText(cari->SEHIR());
+        telefon->setText(cari->TEL1());
+        fax->setText(cari->FAX1());
+        vd->setText(cari->VERGIDAIRESI());
+        vn->setText(cari->VERGINO());
     }
-    con->Close();
 }
 
 void Tkullanicikayit::Button2Click()
@@ -167,20 +160,14 @@ void Tkullanicikayit::Button2Click()
             return;
         }
     }
-    con->Close();
-    if (!BaglantiAc(*con, 1))
-        return;
-    try {
-        TServerMethods1Client proxy(*con);
-        proxy.MailGonserCari(m_id, QStringLiteral("Şifre Değiştirme İsteği"), firmaadi->text(),
-                             adres1->text(), adres2->text(), ilce->text(), sehir->text(), telefon->text(),
-                             fax->text(), vd->text(), vn->text(), yetkili->text(), kullaniciadi->text(),
-                             sifre->text(), mail->text(), kargoambar->text());
-    } catch (...) {
-        // Not handled here: the default error display shows it and the window stays as it is.
-        con->Close();
-        throw;
-    }
-    con->Close();
-    MesajGoster(QStringLiteral("İsteğiniz Gönderildi!"), mtInformation, mbOKOnly, mbOK);
+    // An error of the call is not handled here: the default error display shows it, no success
+    // message follows and the window stays as it is.
+    const bool gonderildi = SunucuCagir(*con, 1, [&](TServerMethods1Client &p) {
+        p.MailGonserCari(m_id, QStringLiteral("Şifre Değiştirme İsteği"), firmaadi->text(), adres1->text(),
+                         adres2->text(), ilce->text(), sehir->text(), telefon->text(), fax->text(),
+                         vd->text(), vn->text(), yetkili->text(), kullaniciadi->text(), sifre->text(),
+                         mail->text(), kargoambar->text());
+    });
+    if (gonderildi)
+        MesajGoster(QStringLiteral("İsteğiniz Gönderildi!"), mtInformation, mbOKOnly, mbOK);
 }
