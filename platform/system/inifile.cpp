@@ -15,6 +15,19 @@ bool sameName(const QString &a, const QString &b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
+
+bool quoted(const QString &value)
+{
+    return value.size() >= 2 && value.front() == value.back() &&
+           (value.front() == u'"' || value.front() == u'\'');
+}
+
+// Lines are trimmed on reading, so a value with spaces at its ends (a password may have them) is
+// written in double quotes; one pair of quotes around a value is taken off, as Windows does.
+QString quoteValue(const QString &value)
+{
+    return value != value.trimmed() || quoted(value) ? u'"' + value + u'"' : value;
+}
 } // namespace
 
 TIniFile::TIniFile(const QString &fileName) : m_fileName(fileName)
@@ -49,7 +62,9 @@ void TIniFile::load()
         if (!current || eq <= 0)
             continue;
         const QString key = line.left(eq).trimmed();
-        const QString value = line.mid(eq + 1).trimmed();
+        QString value = line.mid(eq + 1).trimmed();
+        if (quoted(value))
+            value = value.mid(1, value.size() - 2);
         bool replaced = false;
         for (Entry &entry : current->entries) {
             if (sameName(entry.key, key)) {
@@ -68,7 +83,7 @@ void TIniFile::save() const
     for (const Section &section : m_sections) {
         data += '[' + section.name.toUtf8() + "]\r\n";
         for (const Entry &entry : section.entries)
-            data += entry.key.toUtf8() + '=' + entry.value.toUtf8() + "\r\n";
+            data += entry.key.toUtf8() + '=' + quoteValue(entry.value).toUtf8() + "\r\n";
         data += "\r\n";
     }
 

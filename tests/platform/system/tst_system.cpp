@@ -115,6 +115,56 @@ private slots:
         QVERIFY(!TIniFile(path).ValueExists(QStringLiteral("kullanici"), QStringLiteral("isim")));
     }
 
+    void iniKeepsValuesAsWritten_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("plain") << QStringLiteral("gizli") << QByteArray("sifre=gizli\r\n");
+        QTest::newRow("leading space") << QStringLiteral(" gizli") << QByteArray("sifre=\" gizli\"\r\n");
+        QTest::newRow("trailing space") << QStringLiteral("gizli ") << QByteArray("sifre=\"gizli \"\r\n");
+        QTest::newRow("tabs") << QStringLiteral("\tgizli\t") << QByteArray("sifre=\"\tgizli\t\"\r\n");
+        QTest::newRow("line break") << QStringLiteral("giz\nli\n") << QByteArray("sifre=\"giz li \"\r\n");
+        QTest::newRow("in quotes") << QStringLiteral("\"gizli\"") << QByteArray("sifre=\"\"gizli\"\"\r\n");
+        QTest::newRow("in single quotes") << QStringLiteral("'gizli'") << QByteArray("sifre=\"'gizli'\"\r\n");
+        QTest::newRow("one quote") << QStringLiteral("\"") << QByteArray("sifre=\"\r\n");
+        QTest::newRow("empty") << QString() << QByteArray("sifre=\r\n");
+    }
+
+    // Lines are trimmed on reading: a password with spaces at its ends must still come back whole.
+    void iniKeepsValuesAsWritten()
+    {
+        QFETCH(QString, value);
+        QFETCH(QByteArray, line);
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/ayar.ini");
+        TIniFile(path).WriteString(QStringLiteral("kullanici"), QStringLiteral("sifre"), value);
+        QVERIFY(readAll(path).contains(line));
+        QString expected = value;
+        expected.replace(u'\n', u' ');
+        QCOMPARE(TIniFile(path).ReadString(QStringLiteral("kullanici"), QStringLiteral("sifre"),
+                                           QStringLiteral("?")),
+                 expected);
+    }
+
+    void iniReadsQuotedValues()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/a.ini");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[kullanici]\nisim = \" ali \"\nsifre='x'\nbir=\"\nyarim=\"a'\n");
+        f.close();
+        const TIniFile ini(path);
+        QCOMPARE(ini.ReadString(QStringLiteral("kullanici"), QStringLiteral("isim"), QString()),
+                 QStringLiteral(" ali "));
+        QCOMPARE(ini.ReadString(QStringLiteral("kullanici"), QStringLiteral("sifre"), QString()),
+                 QStringLiteral("x"));
+        QCOMPARE(ini.ReadString(QStringLiteral("kullanici"), QStringLiteral("bir"), QString()),
+                 QStringLiteral("\""));
+        QCOMPARE(ini.ReadString(QStringLiteral("kullanici"), QStringLiteral("yarim"), QString()),
+                 QStringLiteral("\"a'"));
+    }
+
     void iniWriteFailureRaises()
     {
         QTemporaryDir dir;
