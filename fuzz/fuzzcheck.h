@@ -1,0 +1,22 @@
+#pragma once
+
+// What the fuzz targets share: a broken property aborts with a message, so libFuzzer keeps the input.
+
+#include "platform/system/exception.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+
+[[noreturn]] inline void fuzzFail(const char *what, const QString &detail = QString())
+{
+    std::fprintf(stderr, "Property broken: %s\n%s\n", what, detail.toUtf8().constData());
+    std::abort();
+}
+
+#define FUZZ_CHECK(condition, detail)                                                                        \
+    do {                                                                                                     \
+        if (!(condition))                                                                                    \
+            fuzzFail(#condition, detail);                                                                    \
+    } while (false)
