@@ -1,5 +1,7 @@
 #include "tests/support/scriptedserver.h"
 
+#include <httplib.h>
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cctype>
@@ -154,6 +156,22 @@ void ScriptedServer::setHandler(Handler handler)
     m_handler = std::move(handler);
 }
 
+void ScriptedServer::forwardTo(const std::string &host, int port)
+{
+    std::lock_guard lock(m_mutex);
+    m_forwardHost = host;
+    m_forwardPort = port;
+}
+
+void ScriptedServer::corrupt(const std::string &path, Corruption corruption)
+{
+    std::lock_guard lock(m_mutex);
+    if (corruption)
+        m_corruptions[path] = std::move(corruption);
+    else
+        m_corruptions.erase(path);
+}
+
 std::vector<ScriptedServer::Request> ScriptedServer::requests() const
 {
     std::lock_guard lock(m_mutex);
@@ -205,6 +223,9 @@ void ScriptedServer::acceptLoop()
 ScriptedServer::Answer ScriptedServer::answerFor(const Request &request)
 {
     Handler handler;
+    std::string forwardHost;
+    int forwardPort = 0;
+    Corruption corruption;
     {
         std::lock_guard lock(m_mutex);
         m_requests.push_back(request);
@@ -218,6 +239,38 @@ ScriptedServer::Answer ScriptedServer::answerFor(const Request &request)
         if (canned != m_answers.end())
             return canned->second;
         handler = m_handler;
+        forwardHost = m_forwardHost;
+        forwardPort = m_forwardPort;
+        if (auto it = m_corruptions.find(request.path); it != m_corruptions.end())
+            corruption = it->second;
+    }
+    if (forwardPort > 0) {
+        httplib::Client client(forwardHost, forwardPort);
+        client.set_read_timeout(std::chrono::seconds(60));
+        httplib::Headers headers;
+        for (const auto &[name, value] : request.headers) {
+            if (name == "accept" || name == "content-type")
+                headers.emplace(name, value);
+        }
+        const auto type = request.headers.count("content-type") ? request.headers.at("content-type")
+                                                                : std::string("application/json");
+        httplib::Result result = request.method == "POST"
+                                     ? client.Post(request.path.c_str(), headers, request.body, type.c_str())
+                                     : client.Get(request.path.c_str(), headers);
+        Answer forwarded;
+        if (result) {
+            forwarded.status = result->status;
+            forwarded.body = result->body;
+            forwarded.contentType = result->get_header_value("Content-Type");
+            if (forwarded.contentType.empty())
+                forwarded.contentType = "application/json";
+        } else {
+            forwarded.status = 502;
+            forwarded.body = R"({"error":"the real server did not answer"})";
+        }
+        if (corruption)
+            corruption(forwarded);
+        return forwarded;
     }
     if (handler)
         return handler(request);

@@ -58,6 +58,15 @@ public:
     // Consulted for paths without a canned answer; the default answers 404.
     void setHandler(Handler handler);
 
+    // Paths without a canned answer go to a real server (the handshake too), so a test runs
+    // against real data and lets only the calls it chose go bad:
+    //   server.forwardTo("127.0.0.1", appServer.port());
+    //   server.corrupt(ScriptedServer::methodPath("SepetVer2"), [](Answer &a) { a.body.pop_back(); });
+    void forwardTo(const std::string &host, int port);
+    // Changes the forwarded answer for path before it is sent; an empty function removes it.
+    using Corruption = std::function<void(Answer &)>;
+    void corrupt(const std::string &path, Corruption corruption);
+
     std::vector<Request> requests() const;
     std::vector<Request> requestsTo(const std::string &path) const;
     int connectionCount() const { return m_connections.load(); }
@@ -82,6 +91,9 @@ private:
     std::map<std::string, Answer> m_answers;
     std::map<std::string, std::vector<Answer>> m_onceAnswers;
     Handler m_handler;
+    std::string m_forwardHost;
+    int m_forwardPort = 0;
+    std::map<std::string, Corruption> m_corruptions;
     std::vector<Request> m_requests;
     std::vector<std::thread> m_workers;
     std::vector<int> m_sockets;
