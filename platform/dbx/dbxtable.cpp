@@ -10,6 +10,7 @@
 
 #include <boost/json.hpp>
 
+#include <cmath>
 #include <limits>
 #include <string_view>
 #include <unordered_map>
@@ -142,8 +143,12 @@ QVariant decodeValue(const DbxColumn &column, qsizetype row, const json::value &
     case TDBXDataTypes::DoubleType:
     case TDBXDataTypes::BcdType:
     case TDBXDataTypes::CurrencyType:
-        if (v.is_double())
+        if (v.is_double()) {
+            // The parser reads a number beyond the double range as an infinity.
+            if (!std::isfinite(v.get_double()))
+                badValue(column, row, QStringLiteral("number out of range"));
             return v.get_double();
+        }
         if (v.is_int64())
             return double(v.get_int64());
         if (v.is_uint64())

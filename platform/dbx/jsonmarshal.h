@@ -22,6 +22,7 @@
 #include <QString>
 
 #include <any>
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <map>
@@ -223,9 +224,13 @@ private:
                 wrongKind(type, name, "64-bit integer", v);
             field = v.get_int64();
         } else if constexpr (std::is_same_v<V, double>) {
-            if (v.is_double())
+            if (v.is_double()) {
+                // The parser reads a number beyond the double range as an infinity.
+                if (!std::isfinite(v.get_double()))
+                    fail(QStringLiteral("%1.%2: number out of range")
+                             .arg(QLatin1String(type.c_str()), QLatin1String(name)));
                 field = v.get_double();
-            else if (v.is_int64())
+            } else if (v.is_int64())
                 field = double(v.get_int64());
             else if (v.is_uint64())
                 field = double(v.get_uint64());

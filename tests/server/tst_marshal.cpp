@@ -23,6 +23,7 @@ private slots:
     void registryFindsAnyClass();
     void badObjectsRaise_data();
     void badObjectsRaise();
+    void doubleBeyondRangeRaises();
 };
 
 void TestMarshal::freshSessionRecordByteForByte()
@@ -173,6 +174,26 @@ void TestMarshal::badObjectsRaise()
         QFAIL("a bad object was accepted");
     } catch (const EJsonError &error) {
         QVERIFY2(error.Message().contains(messagePart), qPrintable(error.Message()));
+    }
+}
+
+// 1e400 parses as an infinity, which would come back as null when the object is written again.
+void TestMarshal::doubleBeyondRangeRaises()
+{
+    registerTransferClasses();
+    const auto cari = [](const char *borc) {
+        return json::parse(
+            std::string(R"({"type":"mobilstokunit.TMobilCariBilgisi","id":1,"fields":{"FTLBORC":)") + borc +
+            "}}");
+    };
+    QCOMPARE(TJSONUnMarshal::unmarshal<TMobilCariBilgisi>(cari("1.7976931348623157e308")).TLBORC(),
+             1.7976931348623157e308);
+    try {
+        TJSONUnMarshal::unmarshal<TMobilCariBilgisi>(cari("-1e400"));
+        QFAIL("an infinite debt was accepted");
+    } catch (const EJsonError &error) {
+        QVERIFY2(error.Message().contains(QLatin1String("FTLBORC: number out of range")),
+                 qPrintable(error.Message()));
     }
 }
 

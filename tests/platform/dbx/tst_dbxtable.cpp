@@ -177,6 +177,9 @@ void TestDbxTable::badShapesRaise_data()
     QTest::newRow("byte -1") << QByteArray(
                                     R"({"table":[["R",3,0,0,0,0,0,0,true,false,0,false,false]],"R":[[-1]]})")
                              << "byte 0 is not a value from 0 to 255";
+    QTest::newRow("number beyond double")
+        << QByteArray(R"({"table":[["F",7,0,0,0,0,0,0,true,false,0,false,false]],"F":[1.5,-1e400]})")
+        << "row 1: number out of range";
     QTest::newRow("boolean as 1")
         << QByteArray(R"({"table":[["S",4,0,0,0,0,0,0,true,false,0,false,false]],"S":[1]})")
         << "boolean expected";
