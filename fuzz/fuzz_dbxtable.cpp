@@ -70,8 +70,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } catch (const Exception &e) {
         fuzzFail("the re-encoded table does not decode", e.Message() + u'\n' + QString::fromStdString(again));
     }
-    FUZZ_CHECK(decoded == table, QString::fromStdString(again));
-    FUZZ_CHECK(decoded.toJsonText() == again, QString::fromStdString(again));
+    FUZZ_CHECK(decoded.columns() == table.columns(), QString::fromStdString(again));
+    FUZZ_CHECK(decoded.rowCount() == table.rowCount(), QString::fromStdString(again));
+    for (int r = 0; r < table.rowCount(); ++r) {
+        for (int c = 0; c < table.columnCount(); ++c) {
+            const QVariant &a = table.value(r, c);
+            const QVariant &b = decoded.value(r, c);
+            if (a.typeId() == QMetaType::Double && b.typeId() == QMetaType::Double)
+                FUZZ_CHECK(withinOneUlp(a.toDouble(), b.toDouble()), QString::fromStdString(again));
+            else
+                FUZZ_CHECK(a.typeId() == b.typeId() && a == b, QString::fromStdString(again));
+        }
+    }
 
     // The reader walks every row once.
     int rows = 0;

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,3 +21,10 @@
         if (!(condition))                                                                                    \
             fuzzFail(#condition, detail);                                                                    \
     } while (false)
+
+// Boost.JSON 1.81 does not always round a long decimal to the nearest double: a number read from
+// text may be one unit in the last place off the one written.
+inline bool withinOneUlp(double a, double b)
+{
+    return a == b || std::nextafter(a, b) == b;
+}
