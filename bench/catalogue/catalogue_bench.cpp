@@ -1,6 +1,7 @@
 // Responsiveness of the stock search with the large catalogue: time from Enter to the rows shown,
 // and the longest stall of the window thread meanwhile (a 1 ms heartbeat timer on it).
 // Targets: rows shown within 150 ms, no stall above 32 ms (two frames).
+#include "bench/support/benchreport.h"
 #include "catalogue/stoklistesi.h"
 #include "platform/dataset/clientdataset.h"
 #include "platform/dbx/datasetloader.h"
@@ -122,9 +123,11 @@ int main(int argc, char **argv)
     std::sort(shownMs.begin(), shownMs.end());
     std::sort(stallMs.begin(), stallMs.end());
     std::printf("search \"%s\": %d rows\n", qPrintable(text), rows);
-    std::printf("Enter to rows shown: median %.1f ms, worst %.1f ms (target <= 150 ms)\n",
-                shownMs[shownMs.size() / 2], shownMs.back());
-    std::printf("window-thread stall: median %.1f ms, worst %.1f ms (target <= 32 ms)\n",
-                stallMs[stallMs.size() / 2], stallMs.back());
+    std::printf("Enter to rows shown: median %.1f ms, worst %.1f ms; window-thread stall: median %.1f ms, "
+                "worst %.1f ms\n",
+                shownMs[shownMs.size() / 2], shownMs.back(), stallMs[stallMs.size() / 2], stallMs.back());
+    const QString rowsShown = QStringLiteral("search Enter to %1 rows shown (median)").arg(rows);
+    bench::figure(rowsShown.toStdString(), shownMs[shownMs.size() / 2], "ms", 150);
+    bench::figure("longest window-thread stall (median of runs)", stallMs[stallMs.size() / 2], "ms", 32);
     return 0;
 }

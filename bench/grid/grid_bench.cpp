@@ -1,5 +1,6 @@
 // Attach, paint, sort and filter a 50,000-row grid under the offscreen platform; prints each figure
 // (median CPU time of several runs) beside its target.
+#include "bench/support/benchreport.h"
 #include "platform/dataset/clientdataset.h"
 #include "platform/dataset/datasource.h"
 #include "platform/grid/gridexport.h"
@@ -50,7 +51,7 @@ double measure(const std::function<void()> &prepare, const std::function<void()>
 
 void report(const char *what, double ms, double target)
 {
-    std::printf("%-34s %9.2f ms   target <= %6.1f ms   %s\n", what, ms, target, ms <= target ? "ok" : "OVER");
+    bench::figure(what, ms, "ms", target, bench::Better::Lower, 2);
 }
 
 } // namespace
@@ -148,9 +149,9 @@ int main(int argc, char **argv)
     report("sort by number", sortNumber, 150);
     report("header filter, text column", filter, 150);
     report("header filter, money column", filterValues, 150);
-    std::printf("%-34s %9.2f ms   (no target)\n", "best fit, all visible columns", bestFit);
-    std::printf("%-34s %9.2f ms   (no target; %lld bytes)\n", "Excel export of every row", exportMs,
-                static_cast<long long>(exportSize));
+    bench::info("best fit, all visible columns", bestFit, "ms", 2);
+    bench::info("Excel export of every row", exportMs, "ms", 2);
+    std::printf("Excel export: %lld bytes\n", static_cast<long long>(exportSize));
     std::printf("rows after filter MARKA = ÖLMEZ: %d\n", filtered);
     return 0;
 }
