@@ -219,6 +219,7 @@ QFrame *TForm1::buildSearchBar()
     araedit->setObjectName(QStringLiteral("araedit"));
     araedit->setFixedWidth(340);
     araedit->setFont(baseFont(20, false));
+    araedit->setAccessibleName(QStringLiteral("Ara"));
     // Whatever is typed shows in capitals, by the user's locale (i → İ under Turkish).
     connect(araedit, &QLineEdit::textEdited, this, [this](const QString &text) {
         const QString upper = QLocale().toUpper(text);
@@ -235,6 +236,8 @@ QFrame *TForm1::buildSearchBar()
         auto *button = new QToolButton(Panel2);
         button->setObjectName(QLatin1String(name));
         button->setToolTip(hint);
+        // Icon only: screen readers say the hint.
+        button->setAccessibleName(hint);
         button->setIcon(icon);
         button->setIconSize(QSize(28, 28));
         button->setAutoRaise(true);

@@ -168,6 +168,7 @@ void BasketTab::buildControls()
 {
     cxGrid2 = new GridView(m_sheet);
     cxGrid2->setObjectName(QStringLiteral("cxGrid2"));
+    cxGrid2->tableView()->setAccessibleName(QStringLiteral("Sepet"));
     applyCatalogueLook(cxGrid2);
     cxGrid2->setFocusFollowsMouse(false);
     cxGrid2->setRowHeight(60);
@@ -225,6 +226,7 @@ void BasketTab::buildControls()
     notGroup = new QGroupBox(QStringLiteral(" Notunuz"), bottom);
     aciklamagir = new QPlainTextEdit(notGroup);
     aciklamagir->setObjectName(QStringLiteral("aciklamagir"));
+    aciklamagir->setAccessibleName(QStringLiteral("Notunuz"));
     aciklamagir->setTabChangesFocus(true);
     auto *notLayout = new QVBoxLayout(notGroup);
     notLayout->addWidget(aciklamagir);

@@ -4,8 +4,8 @@
 #include "app/core/icons.h"
 #include "catalogue/resimalani.h"
 #include "catalogue/tutaredit.h"
-#include "platform/system/exception.h"
 #include "platform/grid/gridhelpers.h"
+#include "platform/system/exception.h"
 #include "platform/system/formatfloat.h"
 
 #include <QBuffer>
@@ -114,7 +114,10 @@ Tstokayarinti::Tstokayarinti(QWidget *owner) : QDialog(owner)
     QPalette pale = adet->palette();
     pale.setColor(QPalette::Base, QColor(246, 249, 251));
     adet->setPalette(pale);
-    fields->addWidget(label(QStringLiteral("Adet:"), big, input), 0, 0);
+    QLabel *adetLabel = label(QStringLiteral("Adet:"), big, input);
+    adetLabel->setBuddy(adet);
+    adet->setAccessibleName(QStringLiteral("Adet"));
+    fields->addWidget(adetLabel, 0, 0);
     fields->addWidget(adet, 0, 1);
 
     Label2 = label(QStringLiteral("Fiyat:"), big, input, QStringLiteral("Label2"));
@@ -139,6 +142,11 @@ Tstokayarinti::Tstokayarinti(QWidget *owner) : QDialog(owner)
         fields->addWidget(*row.edit, r, 1);
         ++r;
     }
+    // Named by their captions as built: the opener rewrites the price and discount captions.
+    birimfiyat->setAccessibleName(QStringLiteral("Fiyat"));
+    indtutar->setAccessibleName(QStringLiteral("İndirim"));
+    kdvdahiltutar->setAccessibleName(QStringLiteral("KDV Dahil"));
+    geneltutar->setAccessibleName(QStringLiteral("Tutar"));
     fields->setColumnStretch(1, 1);
     inputRow->addLayout(fields, 1);
 

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -45,6 +46,7 @@ StokListesi::StokListesi(MainWindowHost &host, QWidget *sstoklistesi, BusyIndica
 
     m_grid = new GridView(sstoklistesi);
     m_grid->setObjectName(QStringLiteral("cxGrid1"));
+    m_grid->tableView()->setAccessibleName(kEtiket);
     applyStockListLook(m_grid);
     StokKolonlariniKur(m_grid);
     GridColumn *fiyat = m_grid->columnByName(FiyatBilgisiKolonu);

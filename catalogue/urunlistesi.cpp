@@ -14,6 +14,7 @@
 #include "server/baglantiu.h"
 
 #include <QEvent>
+#include <QTableView>
 #include <QVBoxLayout>
 
 UrunListesi::UrunListesi(Tur tur, MainWindowHost &host, QWidget *tabSheet, BusyIndicator *busy,
@@ -30,6 +31,8 @@ UrunListesi::UrunListesi(Tur tur, MainWindowHost &host, QWidget *tabSheet, BusyI
     m_source->setObjectName(yeni ? QStringLiteral("DataSource_yeniler") : QStringLiteral("kampsource"));
     m_grid = new GridView(tabSheet);
     m_grid->setObjectName(yeni ? QStringLiteral("cxGrid6") : QStringLiteral("cxkampanyali"));
+    m_grid->tableView()->setAccessibleName(yeni ? QStringLiteral("Yeni Stoklar")
+                                                : QStringLiteral("Kampanyalı Stoklar"));
     applyCatalogueLook(m_grid);
     if (yeni)
         YeniKolonlariniKur(m_grid);

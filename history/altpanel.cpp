@@ -121,8 +121,11 @@ OrderFooterPanel::OrderFooterPanel(QWidget *parent) : QWidget(parent)
         auto *box = new QWidget(this);
         auto *column = new QVBoxLayout(box);
         column->setContentsMargins(0, 0, 0, 0);
-        column->addWidget(new QLabel(caption, box));
+        auto *label = new QLabel(caption, box);
+        column->addWidget(label);
         QPlainTextEdit *edit = memo(name, box);
+        label->setBuddy(edit);
+        edit->setAccessibleName(caption.chopped(1)); // without the ':'
         column->addWidget(edit, 1);
         row->addWidget(box, 1);
         return edit;

@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -143,6 +144,7 @@ Tayrinti_fatura::Tayrinti_fatura(QWidget *owner) : QDialog(owner)
 
     m_grid = new GridView(this);
     m_grid->setObjectName(QStringLiteral("cxGridDBTableView1"));
+    m_grid->tableView()->setAccessibleName(windowTitle());
     GecmisGridGorunumu(m_grid, 40);
     for (const Kolon &k : kKolonlar) {
         const QString field = QString::fromLatin1(k.field);

@@ -9,6 +9,7 @@
 #include "platform/grid/gridview.h"
 
 #include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 
 Tayrinti_siparis::Tayrinti_siparis(QWidget *owner) : QDialog(owner)
@@ -19,6 +20,7 @@ Tayrinti_siparis::Tayrinti_siparis(QWidget *owner) : QDialog(owner)
     layout->setContentsMargins(0, 0, 0, 0);
     m_grid = new GridView(this);
     m_grid->setObjectName(QStringLiteral("cxGridDBTableView1"));
+    m_grid->tableView()->setAccessibleName(windowTitle());
     SiparisGridKur(m_grid, SiparisGridTuru::Ayrinti);
     m_grid->setDataSource(&m_source);
     layout->addWidget(m_grid, 1);

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -40,6 +41,7 @@ Tayrinti_tahsilat::Tayrinti_tahsilat(QWidget *owner) : QDialog(owner)
     layout->setContentsMargins(0, 0, 0, 0);
     m_grid = new GridView(this);
     m_grid->setObjectName(QStringLiteral("cxGridDBTableView1"));
+    m_grid->tableView()->setAccessibleName(windowTitle());
     GecmisGridGorunumu(m_grid, 40);
     m_grid->setFooterVisible(true);
     int n = 0;

@@ -42,6 +42,7 @@ Tbakiyedegistir::Tbakiyedegistir(QWidget *owner) : QDialog(owner, Qt::Tool)
     form->addRow(QStringLiteral("Eski bakiye:"), eskibakiye);
     adet = new QSpinBox(this);
     adet->setObjectName(QStringLiteral("adet"));
+    adet->setAccessibleName(QStringLiteral("Yeni bakiye"));
     adet->setRange(1, 1000);
     adet->setValue(1);
     adet->installEventFilter(this);

@@ -3,10 +3,12 @@
 #include "app/core/mainwindowhost.h"
 #include "history/altpanel.h"
 #include "history/bakiyesiparisleru.h"
+#include "platform/grid/gridview.h"
 
 #include <QEvent>
 #include <QLayout>
 #include <QPushButton>
+#include <QTableView>
 
 BakiyelerSekmesi::BakiyelerSekmesi(MainWindowHost &host, QWidget *sheet)
     : QObject(sheet), m_host(host), m_sheet(sheet)
@@ -38,6 +40,7 @@ void BakiyelerSekmesi::sTabbakiyelerShow()
     window->KullaniciTipiUygula(m_host.session().MusteriTipi(), Tbakiyesiparisler::Yer::Sekme);
     window->setWindowFlags(Qt::Widget);
     window->footerPanel()->kapat()->setVisible(false);
+    window->cxGridDBTableView1()->tableView()->setAccessibleName(QStringLiteral("Bakiyeler"));
     if (m_sheet->layout())
         m_sheet->layout()->addWidget(window);
     window->setGeometry(0, 0, m_sheet->width(), m_sheet->height());

@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -63,6 +64,7 @@ Tbakiyesiparisler::Tbakiyesiparisler(QWidget *owner, TSQLConnection &bagim, cons
     layout->setSpacing(0);
     m_grid = new GridView(this);
     m_grid->setObjectName(QStringLiteral("cxGridDBTableView1"));
+    m_grid->tableView()->setAccessibleName(windowTitle());
     SiparisGridKur(m_grid, SiparisGridTuru::Bakiye);
     m_grid->setDataSource(&m_source);
     layout->addWidget(m_grid, 1);

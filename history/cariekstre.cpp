@@ -17,6 +17,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -53,6 +54,7 @@ CariEkstreSekmesi::CariEkstreSekmesi(MainWindowHost &host, QWidget *sheet, BusyI
     m_grid = new GridView(sheet);
     m_yukleyici = std::make_unique<SekmeYukleyici>(this, m_grid, &DataSource_EKSTRE, m_busy);
     m_grid->setObjectName(QStringLiteral("cxGridDBTableView4"));
+    m_grid->tableView()->setAccessibleName(QStringLiteral("Cari Ekstre"));
     GecmisGridGorunumu(m_grid, 40);
     m_grid->setSortingEnabled(false);
     for (const auto &k : kKolonlar) {

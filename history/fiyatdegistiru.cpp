@@ -19,8 +19,10 @@ Tfiyatdegistir::Tfiyatdegistir(QWidget *owner) : QDialog(owner)
     auto *form = new QFormLayout;
     _fiyat = new AmountEdit(this);
     _fiyat->setObjectName(QStringLiteral("_fiyat"));
+    _fiyat->setAccessibleName(QStringLiteral("Fiyat"));
     _iskonto = new AmountEdit(this);
     _iskonto->setObjectName(QStringLiteral("_iskonto"));
+    _iskonto->setAccessibleName(QStringLiteral("İndirim Oranı %"));
     _iskonto->setMaxValue(100);
     for (AmountEdit *e : {_fiyat, _iskonto}) {
         e->setMinimumWidth(180);

@@ -16,6 +16,7 @@
 #include <QEvent>
 #include <QLayout>
 #include <QMenu>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -66,6 +67,7 @@ OncekiSiparislerSekmesi::OncekiSiparislerSekmesi(MainWindowHost &host, QWidget *
     m_grid = new GridView(sheet);
     m_yukleyici = std::make_unique<SekmeYukleyici>(this, m_grid, &DataSource_ONCEKI, m_busy);
     m_grid->setObjectName(QStringLiteral("cxGridDBTableView2"));
+    m_grid->tableView()->setAccessibleName(QStringLiteral("Önceki Siparişler"));
     GecmisGridGorunumu(m_grid, 60);
     for (const auto &k : kKolonlar) {
         const QString field = QString::fromLatin1(k.field);

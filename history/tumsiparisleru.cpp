@@ -12,6 +12,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 
 Ttumsiparisler::Ttumsiparisler(QWidget *owner, const TSQLConnection &anaBaglanti, const TSonucBilgisi &bilgi,
@@ -24,6 +25,7 @@ Ttumsiparisler::Ttumsiparisler(QWidget *owner, const TSQLConnection &anaBaglanti
     layout->setContentsMargins(0, 0, 0, 0);
     m_grid = new GridView(this);
     m_grid->setObjectName(QStringLiteral("cxGridDBTableView1"));
+    m_grid->tableView()->setAccessibleName(windowTitle());
     SiparisGridKur(m_grid, SiparisGridTuru::TumSiparisler);
     m_grid->setDataSource(&m_source);
     layout->addWidget(m_grid, 1);

@@ -69,6 +69,8 @@ Tacilisreklam::Tacilisreklam(QWidget *parent) : QDialog(parent)
     };
     Button1 = iconButton("Button1", QStyle::SP_ArrowLeft);
     Button2 = iconButton("Button2", QStyle::SP_ArrowRight);
+    Button1->setAccessibleName(QStringLiteral("Önceki"));
+    Button2->setAccessibleName(QStringLiteral("Sonraki"));
     connect(Button1, &QToolButton::clicked, this, &Tacilisreklam::Button1Click);
     connect(Button2, &QToolButton::clicked, this, &Tacilisreklam::Button2Click);
     gifstokara = new BusyIndicator(bar);

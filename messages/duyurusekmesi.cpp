@@ -10,6 +10,7 @@
 
 #include <QEvent>
 #include <QLayout>
+#include <QTableView>
 #include <memory>
 
 DuyuruSonucu DuyurulariGetir(TSQLConnection &con)
@@ -39,6 +40,7 @@ TDuyuruSekmesi::TDuyuruSekmesi(MainWindowHost &host, QWidget *sheet, BusyIndicat
 {
     cxGridduyuru = new GridView(sheet);
     cxGridduyuru->setObjectName(QStringLiteral("cxGridduyuru"));
+    cxGridduyuru->tableView()->setAccessibleName(QStringLiteral("Duyurular"));
     QFont font;
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     font.setPixelSize(11);

@@ -47,10 +47,14 @@ Tmailform::Tmailform(QWidget *AOwner, TSQLConnection &_c, TSonucBilgisi &_b)
     konuLabel->setObjectName(QStringLiteral("Label1"));
     baslik = new QLineEdit(this);
     baslik->setObjectName(QStringLiteral("baslik"));
+    konuLabel->setBuddy(baslik);
+    baslik->setAccessibleName(QStringLiteral("Konu"));
     auto *mailLabel = new QLabel(QStringLiteral("Mail:"), this);
     mailLabel->setObjectName(QStringLiteral("Label2"));
     konu = new QPlainTextEdit(this);
     konu->setObjectName(QStringLiteral("konu"));
+    mailLabel->setBuddy(konu);
+    konu->setAccessibleName(QStringLiteral("Mail"));
     konu->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     konu->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     konu->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -64,10 +65,11 @@ void alanlariKur(TClientDataSet &dataSet, const Alan (&alanlar)[N])
     dataSet.CreateDataSet();
 }
 
-GridView *gridKur(QWidget *parent, const char *name, TDataSource *source)
+GridView *gridKur(QWidget *parent, const char *name, TDataSource *source, const QString &caption)
 {
     auto *grid = new GridView(parent);
     grid->setObjectName(QLatin1String(name));
+    grid->tableView()->setAccessibleName(caption);
     grid->setReadOnly(true);
     grid->setColumnChooser(true);
     grid->setFooterVisible(true);
@@ -130,6 +132,9 @@ Traporform::Traporform(QWidget *owner, std::unique_ptr<TSQLConnection> bag, TSon
     };
     m_tarih1 = picker("tarih1");
     m_tarih2 = picker("tarih2");
+    // One caption for both pickers; each gets a name of its own.
+    m_tarih1->setAccessibleName(QStringLiteral("Tarih 1"));
+    m_tarih2->setAccessibleName(QStringLiteral("Tarih 2"));
     ust->addWidget(m_tarih1);
     ust->addWidget(m_tarih2);
     auto *goster = new QPushButton(QStringLiteral("Göster"), this);
@@ -149,7 +154,7 @@ Traporform::Traporform(QWidget *owner, std::unique_ptr<TSQLConnection> bag, TSon
     m_sayfalar->addTab(m_tabstok, QStringLiteral("Satılan Stoklar"));
     layout->addWidget(m_sayfalar, 1);
 
-    m_siparisGrid = gridKur(m_tabsiparis, "cxGrid1DBTableView1", &DataSource1);
+    m_siparisGrid = gridKur(m_tabsiparis, "cxGrid1DBTableView1", &DataSource1, m_sayfalar->tabText(0));
     m_siparisGrid->setRowIndicatorVisible(true);
     for (const auto &s : kSiparisSutunlari) {
         GridColumn *c = m_siparisGrid->createColumn(
@@ -167,7 +172,7 @@ Traporform::Traporform(QWidget *owner, std::unique_ptr<TSQLConnection> bag, TSon
     m_siparisGrid->setGroupFooters(true);
     (new QVBoxLayout(m_tabsiparis))->addWidget(m_siparisGrid);
 
-    m_stokGrid = gridKur(m_tabstok, "cxGridDBTableView1", &DataSource2);
+    m_stokGrid = gridKur(m_tabstok, "cxGridDBTableView1", &DataSource2, m_sayfalar->tabText(1));
     for (const Alan &a : kStokAlanlari) {
         GridColumn *c = m_stokGrid->createColumn(QStringLiteral("cxGridDBTableView1") + QLatin1String(a.name),
                                                  QLatin1String(a.name));

@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -116,6 +117,7 @@ Tseccari::Tseccari(QWidget *owner, TSQLConnection &bag, TSonucBilgisi &bilgim)
     auto *ust = new QHBoxLayout;
     m_arama = new QLineEdit(this);
     m_arama->setObjectName(QStringLiteral("NEdit1"));
+    m_arama->setAccessibleName(QStringLiteral("Ara"));
     QFont aramaFont = m_arama->font();
     aramaFont.setPixelSize(20);
     m_arama->setFont(aramaFont);
@@ -135,6 +137,7 @@ Tseccari::Tseccari(QWidget *owner, TSQLConnection &bag, TSonucBilgisi &bilgim)
     auto *tumu = new QToolButton(this);
     tumu->setObjectName(QStringLiteral("sBitBtn2"));
     tumu->setToolTip(QStringLiteral("Tüm Carileri Listeler"));
+    tumu->setAccessibleName(tumu->toolTip());
     tumu->setIcon(Icons::search());
     tumu->setIconSize(QSize(48, 48));
     connect(tumu, &QToolButton::clicked, this, &Tseccari::sBitBtn2Click);
@@ -157,6 +160,7 @@ Tseccari::Tseccari(QWidget *owner, TSQLConnection &bag, TSonucBilgisi &bilgim)
     auto *orta = new QHBoxLayout;
     m_grid = new GridView(this);
     m_grid->setObjectName(QStringLiteral("cxGrid1DBTableView1"));
+    m_grid->tableView()->setAccessibleName(windowTitle());
     GridStyle style = m_grid->gridStyle();
     style.cellFont = QFont(QStringLiteral("Tahoma"));
     style.cellFont.setPixelSize(15);

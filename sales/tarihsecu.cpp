@@ -20,9 +20,13 @@ Ttarihsec::Ttarihsec(QWidget *owner) : QDialog(owner, Qt::Tool)
     Label1 = new QLabel(QStringLiteral("Tarih 1:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     DateTimePicker1 = picker("DateTimePicker1");
+    Label1->setBuddy(DateTimePicker1);
+    DateTimePicker1->setAccessibleName(QStringLiteral("Tarih 1"));
     Label2 = new QLabel(QStringLiteral("Tarih 2:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     DateTimePicker2 = picker("DateTimePicker2");
+    Label2->setBuddy(DateTimePicker2);
+    DateTimePicker2->setAccessibleName(QStringLiteral("Tarih 2"));
     auto *sec = new QPushButton(QStringLiteral("Seç"), this);
     sec->setObjectName(QStringLiteral("Button1"));
     sec->setDefault(true);

@@ -90,15 +90,24 @@ Tkullanicikayit::Tkullanicikayit(QWidget *owner, TSQLConnection &connection)
     form->addRow(QStringLiteral("Mail:"), mail);
     form->addRow(QStringLiteral("Kargo Ambar:"), kargoambar);
     v->addLayout(form);
-    // Screen readers name each box by its label.
+    // Screen readers name each box by its label, without the ':'.
     for (int row = 0; row < form->rowCount(); ++row) {
         QLayoutItem *labelItem = form->itemAt(row, QFormLayout::LabelRole);
         QLayoutItem *fieldItem = form->itemAt(row, QFormLayout::FieldRole);
         auto *label = labelItem ? qobject_cast<QLabel *>(labelItem->widget()) : nullptr;
         auto *edit = fieldItem ? qobject_cast<QLineEdit *>(fieldItem->widget()) : nullptr;
-        if (label && edit)
+        if (label && edit) {
             label->setBuddy(edit);
+            edit->setAccessibleName(label->text().chopped(1));
+        }
     }
+    // The boxes that share a row and its label get one half of it each.
+    ilce->setAccessibleName(QStringLiteral("İlçe"));
+    sehir->setAccessibleName(QStringLiteral("Şehir"));
+    telefon->setAccessibleName(QStringLiteral("Telefon"));
+    fax->setAccessibleName(QStringLiteral("Fax"));
+    vd->setAccessibleName(QStringLiteral("Vergi Dairesi"));
+    vn->setAccessibleName(QStringLiteral("Vergi No"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Button2);
