@@ -46,11 +46,11 @@ done
 
 echo
 awk -F'\t' '
-  BEGIN { printf "%-16s %-46s %12s  %-16s %s\n", "benchmark", "figure", "value", "target", "result"
-          printf "%s\n", "------------------------------------------------------------------------------------------------------" }
+  BEGIN { printf "%-16s %-54s %14s  %-18s %s\n", "benchmark", "figure", "value", "target", "result"
+          printf "%s\n", "--------------------------------------------------------------------------------------------------------------" }
   {
     value = ($3 == "-") ? "-" : $3 " " $4
-    printf "%-16s %-46s %12s  %-16s %s\n", ($1 == last ? "" : $1), $2, value, $5, $6
+    printf "%-16s %-54s %14s  %-18s %s\n", ($1 == last ? "" : $1), $2, value, $5, $6
     last = $1
     if ($6 == "ok") ok++
     else if ($6 == "MISS") miss++

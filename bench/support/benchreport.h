@@ -17,7 +17,7 @@ inline bool figure(const std::string &what, double value, const char *unit, doub
                    Better better = Better::Lower, int decimals = 1)
 {
     const bool met = better == Better::Lower ? value <= target : value >= target;
-    std::printf("@figure\t%s\t%.*f\t%s\t%s %g %s\t%s\n", what.c_str(), decimals, value, unit,
+    std::printf("@figure\t%s\t%.*f\t%s\t%s %.10g %s\t%s\n", what.c_str(), decimals, value, unit,
                 better == Better::Lower ? "<=" : ">=", target, unit, met ? "ok" : "MISS");
     std::fflush(stdout);
     return met;
