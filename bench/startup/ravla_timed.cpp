@@ -8,6 +8,7 @@
 //   @mark usable         main window painted, tabs built, every start-up load landed and its last step
 //                        (the opening advertisements window, when the server has any) painted
 //   @value cpu-login-ms, cpu-usable-ms   CPU time of the process at those two marks
+//   @value adverts       the opening advertisements the server announced (0: no window waited for)
 //   @value stall-ms      longest gap of a 1 ms window-thread heartbeat between the click and "usable"
 // With --search TEXT it then searches like Enter in the search box and reports the rows shown and the
 // process's peak resident memory (@value rows, hwm-kb, rss-kb, search-ms; hwm-before-search-kb).
@@ -170,6 +171,7 @@ private:
         m_heartbeat.stop();
         mark("usable");
         value("cpu-usable-ms", processCpuMs());
+        value("adverts", m_form->acilisAdet());
         value("stall-ms", std::max(m_worstGap, monotonicNs() - m_lastBeat) / 1e6);
         value("hwm-before-search-kb", double(statusKb("VmHWM:")));
         if (!m_search) {

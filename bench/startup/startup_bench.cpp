@@ -50,8 +50,14 @@ int main(int argc, char **argv)
                     run.ms("start", "application"), run.ms("start", "login-opening"),
                     run.ms("clicked", "main-shown"), run.ms("clicked", "usable"),
                     run.values.value(QStringLiteral("stall-ms")));
-        if (i == 0)
+        if (i == 0) {
+            std::printf("  the server announced %d opening advertisements%s\n",
+                        int(run.values.value(QStringLiteral("adverts"))),
+                        run.values.value(QStringLiteral("adverts")) > 0
+                            ? ": \"usable\" includes their window painted"
+                            : "");
             continue;
+        }
         login << run.ms("start", "login-shown");
         shown << run.ms("clicked", "main-shown");
         usable << run.ms("clicked", "usable");
