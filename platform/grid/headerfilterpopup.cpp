@@ -31,6 +31,7 @@ HeaderFilterPopup::HeaderFilterPopup(GridView *view, GridColumn *column)
     layout->setContentsMargins(1, 1, 1, 1);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("headerfilterlist"));
+    m_list->setAccessibleName(column->headerText());
     layout->addWidget(m_list);
 
     const std::optional<QString> current = view->rowsModel()->filterOf(column);

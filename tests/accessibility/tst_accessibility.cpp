@@ -150,6 +150,8 @@ private slots:
     void exactNames_data();
     void exactNames();
 
+    void gridFilterListNamed();
+
 private:
     std::unique_ptr<QWidget> build(const QString &key);
     void allow(QWidget *window) { m_allowed = window; }
@@ -460,6 +462,28 @@ void AccessibilityTest::exactNames()
     QVERIFY(target->isVisible());
     QCOMPARE(accessibleName(target), name);
     QVERIFY2(m_unexpected.isEmpty(), qPrintable(m_unexpected.join(QLatin1Char('\n'))));
+}
+
+void AccessibilityTest::gridFilterListNamed()
+{
+    // Every grid's header filter button opens a list of the column's values.
+    GridView grid;
+    GridColumn *marka = grid.createColumn(QStringLiteral("MARKA"));
+    marka->setCaption(QStringLiteral("Marka"));
+    grid.setRecordCount(2);
+    grid.setValue(0, marka, QStringLiteral("MANN"));
+    grid.setValue(1, marka, QStringLiteral("BOSCH"));
+    grid.tableView()->setAccessibleName(QStringLiteral("Stok Listesi"));
+    grid.resize(400, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.showFilterPopup(marka, grid.mapToGlobal(QPoint(10, 10)));
+    QWidget *popup = QApplication::activePopupWidget();
+    QVERIFY(popup);
+    const QList<NamedControl> controls = visibleControls(popup, [] { QCoreApplication::processEvents(); });
+    QCOMPARE(controls.size(), 1);
+    QCOMPARE(controls[0].name, QStringLiteral("Marka"));
+    popup->close();
 }
 
 int main(int argc, char **argv)
