@@ -133,6 +133,9 @@ void ScriptedServer::stopListening()
     std::lock_guard lock(m_mutex);
     if (m_listener < 0)
         return;
+    // The accept thread's poll keeps the closed socket alive for a moment and it would still take
+    // connections; shutdown stops the listening at once.
+    ::shutdown(m_listener, SHUT_RDWR);
     ::close(m_listener);
     // Keep the port bound without listening, so connects are refused rather than reaching a stranger.
     m_listener = boundLoopbackSocket(m_port, true);
