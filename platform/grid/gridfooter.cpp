@@ -52,7 +52,10 @@ void GridFooter::paintEvent(QPaintEvent *)
         painter.setBrush(style.background);
         painter.drawRect(cell.adjusted(1, 0, -2, -1));
         painter.setPen(style.text);
-        painter.drawText(cell.adjusted(4, 0, -5, 0), Qt::AlignRight | Qt::AlignVCenter,
-                         m_view->footerText(column));
+        // Elided like the cells: right-aligned and clipped, "70,00" would read as "0,00".
+        const QRect text = cell.adjusted(4, 0, -5, 0);
+        painter.drawText(
+            text, Qt::AlignRight | Qt::AlignVCenter,
+            painter.fontMetrics().elidedText(m_view->footerText(column), Qt::ElideRight, text.width()));
     }
 }

@@ -168,7 +168,7 @@ void SalesPathTest::salespersonSwitchesCustomersAndReports()
     form.resize(1366, 768);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QVERIFY(dialogs.waitForDialogs(3, 30000));
+    QVERIFY(dialogs.waitForDialogs(3, 60000));
     QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
     QCOMPARE(dialogs.records()[2].className, QStringLiteral("Tacilisreklam"));
     QCOMPARE(labelText(&form, "kullanicilbl"), QStringLiteral("PLASIYER"));
@@ -191,7 +191,7 @@ void SalesPathTest::salespersonSwitchesCustomersAndReports()
              QStringLiteral("=Bakiyeler")},
     };
     for (const auto &[sheet, caption] : tabCounters)
-        QTRY_COMPARE(form.tabCaption(form.tabSheet(sheet)), caption);
+        QTRY_COMPARE_WITH_TIMEOUT(form.tabCaption(form.tabSheet(sheet)), caption, 20000);
 
     // "Başka Cari Seç": the second account found by a typed part of its name; its summary report
     // first (date window, PDF handed to the viewer), then the choice.
@@ -237,7 +237,7 @@ void SalesPathTest::salespersonSwitchesCustomersAndReports()
         return QString();
     });
     QTest::mouseClick(form.customerButton(), Qt::LeftButton);
-    QVERIFY(dialogs.waitForDialogs(6));
+    QVERIFY(dialogs.waitForDialogs(6, 30000));
     QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
     QStringList titles;
     for (const DialogHelper::Record &r : dialogs.records())
@@ -295,7 +295,7 @@ void SalesPathTest::salespersonSwitchesCustomersAndReports()
     bool clicked = false;
     clickMenuItemWhenShown(QStringLiteral("R1"), &clicked);
     QTest::mouseClick(form.findChild<QToolButton *>(QStringLiteral("Button3")), Qt::LeftButton);
-    QVERIFY(dialogs.waitForDialogs(7));
+    QVERIFY(dialogs.waitForDialogs(7, 30000));
     QVERIFY(clicked);
     QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
     QCOMPARE(dialogs.records()[6].title, QStringLiteral("Raporlar"));
