@@ -6,6 +6,7 @@
 #include "app/core/application.h"
 #include "app/core/mesajdialog.h"
 #include "app/core/utils.h"
+#include "app/login/girisformu.h"
 #include "app/sekmeler.h"
 #include "app/unit1.h"
 #include "catalogue/resimalani.h"
@@ -357,6 +358,111 @@ private slots:
                               return true;
                           },
                           {}});
+    }
+
+    // The session record itself: the login's BuyukGetir goes bad.
+    void loginBadServer_data()
+    {
+        QTest::addColumn<Fault>("fault");
+        for (Fault f : faultsFor(Kind::Object))
+            QTest::addRow("%s", qPrintable(faultName(f))) << f;
+    }
+
+    void loginBadServer()
+    {
+        QFETCH(Fault, fault);
+        const bool refused = fault == Fault::Refused;
+        const std::string path = ScriptedServer::methodPath("BuyukGetir");
+        TempFolders folders;
+        ScriptedServer proxy;
+        proxy.forwardTo(m_server->host().toStdString(), m_server->port());
+        auto injected = std::make_shared<std::atomic<int>>(0);
+        if (!refused) {
+            proxy.corrupt(path, [fault, injected](ScriptedServer::Answer &answer) {
+                if (injectFault(fault, answer))
+                    ++*injected;
+            });
+        }
+        TSQLConnection bagc;
+        bagc.setReadTimeout(kReadTimeoutMs);
+        TSonucBilgisi bilgi;
+        QStringList elsewhere; // windows the login must not reach
+        GirisOrtami ortam;
+        ortam.serverHost = QStringLiteral("127.0.0.1");
+        ortam.serverPort = proxy.port();
+        // The address lookup asks the real server, so only the login call meets the fault.
+        ortam.makerBase = QStringLiteral("http://127.0.0.1:%1/").arg(m_server->port());
+        ortam.webBase = QStringLiteral("http://www.ravla.test/");
+        ortam.ipTries = 2;
+        ortam.guncelle = [&elsewhere](QWidget *, int, TSQLConnection &) {
+            elsewhere << QStringLiteral("update");
+        };
+        ortam.istekFormu = [&elsewhere](QWidget *, const QString &, const QString &) {
+            elsewhere << QStringLiteral("request form");
+        };
+        ortam.musteriSecimi = [&elsewhere](QWidget *, TSQLConnection &, TSonucBilgisi &) {
+            elsewhere << QStringLiteral("customer selection");
+            return true;
+        };
+        Tgirisform form(nullptr, bagc, bilgi, ortam);
+        form.setAttribute(Qt::WA_DeleteOnClose, false);
+        // Without the fault this computer would log in.
+        QVERIFY(m_server->registerComputer(form.idsi, QStringLiteral("BAYI")));
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+        int ticks = 0;
+        QTimer ticker;
+        ticker.setInterval(10);
+        connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        ticker.start();
+        DialogHelper dialogs;
+        QStringList expected;
+        if (!refused)
+            expected << QStringLiteral("TMesajDialog\\|MesajDialog\\|Hata\\|.+");
+        expected << mesaj(QStringLiteral("Hata"), QStringLiteral("Bağlantı Kurulamadı !"));
+        for (int i = 0; i < expected.size(); ++i)
+            dialogs.interactOnNext(acknowledge());
+
+        auto *adi = form.findChild<QLineEdit *>(QStringLiteral("adi"));
+        auto *sifre = form.findChild<QLineEdit *>(QStringLiteral("sifre"));
+        auto *giris = form.findChild<QPushButton *>(QStringLiteral("Button1"));
+        adi->setFocus();
+        QTest::keyClicks(adi, QStringLiteral("BAYI"));
+        QTest::keyClick(adi, Qt::Key_Return);
+        QTest::keyClicks(sifre, QStringLiteral("1234"));
+        if (refused)
+            proxy.stopListening();
+        QTest::keyClick(sifre, Qt::Key_Return);
+        if (fault == Fault::Slow) {
+            QVERIFY2(windowRunsWhilePending(
+                         proxy, path, [giris] { return !giris->isEnabled(); }, ticks),
+                     "the login window did not run while the call was pending");
+        }
+        QVERIFY(dialogs.waitForDialogs(int(expected.size()), 20000));
+        QVERIFY(!dialogs.waitForDialogs(int(expected.size()) + 1, 300));
+        QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
+        if (refused)
+            QVERIFY(proxy.requestsTo(path).empty());
+        else
+            QVERIFY2(injected->load() > 0, "the answer had nothing this fault could spoil");
+        for (int i = 0; i < expected.size(); ++i) {
+            const QString shown = describe(dialogs.records().at(i));
+            const QRegularExpression pattern(QRegularExpression::anchoredPattern(expected[i]),
+                                             QRegularExpression::DotMatchesEverythingOption);
+            QVERIFY2(pattern.match(shown).hasMatch(),
+                     qPrintable(shown + QStringLiteral("  !~  ") + expected[i]));
+        }
+
+        // Ready for another try, with what was typed.
+        QTRY_VERIFY(giris->isEnabled());
+        QCOMPARE(adi->text(), QStringLiteral("BAYI"));
+        QCOMPARE(sifre->text(), QStringLiteral("1234"));
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.result(), int(QDialog::Rejected));
+        QVERIFY2(elsewhere.isEmpty(), qPrintable(elsewhere.join(u',')));
+        QVERIFY(!QFile::exists(folders.configHome() + QStringLiteral("/ravla/ayar.ini")));
     }
 
     void cleanupTestCase()
