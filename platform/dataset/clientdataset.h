@@ -41,6 +41,10 @@ public:
     void EmptyDataSet();
     void appendRow(const QVariantList &values);
     void appendRows(QVector<QVariantList> rows);
+    enum class RowTypes { Check, AlreadyStored };
+    // AlreadyStored: every value is null or already of its field's stored type with small integers in
+    // range, as a decoded server table guarantees; the rows are then taken without being read.
+    void appendRows(QVector<QVariantList> rows, RowTypes types);
 
     // Cursor (RecNo is 1-based, 0 on an empty set)
     int RecordCount() const { return int(m_rows.size()); }

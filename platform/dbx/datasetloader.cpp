@@ -75,7 +75,8 @@ void CopyReaderToClientDataSet(const TDBXReader &reader, TClientDataSet &dataSet
         dataSet.addField(column.name, types[size_t(i)], column.size);
     }
     dataSet.CreateDataSet();
-    dataSet.appendRows(reader.rows());
+    dataSet.appendRows(reader.rows(), reader.valuesTyped() ? TClientDataSet::RowTypes::AlreadyStored
+                                                           : TClientDataSet::RowTypes::Check);
 }
 
 void AssignPacket(const DbxTable &packet, TClientDataSet &dataSet)

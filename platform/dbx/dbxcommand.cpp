@@ -159,8 +159,9 @@ void TDBXCommand::ExecuteUpdate()
     if (!m_prepared)
         Prepare();
     const std::string answerText = m_connection.post(m_path, requestBody());
+    auto storage = std::make_shared<json::monotonic_resource>();
     json::value answer =
-        parseJsonText(answerText, qPrintable(QStringLiteral("The answer to %1").arg(m_text)));
+        parseJsonText(answerText, qPrintable(QStringLiteral("The answer to %1").arg(m_text)), *storage);
     json::object *object = answer.if_object();
     if (!object)
         throw EDBXError(QStringLiteral("The answer to %1 is not a JSON object").arg(m_text));
@@ -183,7 +184,7 @@ void TDBXCommand::ExecuteUpdate()
     size_t next = 0;
     for (TDBXParameter &parameter : m_parameters) {
         if (parameter.isOutput())
-            parameter.setJSONValue(std::move(values[next++]));
+            parameter.setJSONValue(std::move(values[next++]), storage);
     }
 }
 

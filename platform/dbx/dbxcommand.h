@@ -17,9 +17,11 @@
 #include <QByteArray>
 #include <QString>
 
+#include <boost/json/monotonic_resource.hpp>
 #include <boost/json/value.hpp>
 
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -52,6 +54,12 @@ public:
     void setNull() { m_value.emplace(nullptr); }
     // Keeps the value's own storage (an answer's table is not copied).
     void setJSONValue(boost::json::value value) { m_value.emplace(std::move(value)); }
+    // A value living in an answer's storage, which the parameter keeps alive as long as the value.
+    void setJSONValue(boost::json::value value, std::shared_ptr<boost::json::monotonic_resource> storage)
+    {
+        m_value.emplace(std::move(value));
+        m_storage = std::move(storage);
+    }
 
     // Reading an output; a value of another JSON type raises EConvertError.
     const boost::json::value &JSONValue() const;
@@ -73,6 +81,8 @@ private:
 
     TDBXParameterDirection m_direction;
     QString m_name;
+    // Declared before the value: it must outlive it.
+    std::shared_ptr<boost::json::monotonic_resource> m_storage;
     std::optional<boost::json::value> m_value;
 };
 

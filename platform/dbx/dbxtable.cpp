@@ -386,6 +386,7 @@ void DbxTable::addRow(QVariantList row)
         throw EDBXError(
             QStringLiteral("A row of %1 values for %2 columns").arg(row.size()).arg(m_columns.size()));
     m_rows.append(std::move(row));
+    m_valuesTyped = false;
 }
 
 int DbxTable::columnIndex(const QString &name) const
@@ -523,6 +524,7 @@ DbxTable DbxTable::fromJson(const json::value &value)
                 cells[r][c] = decodeValue(column, qsizetype(r), values[r]);
         }
     }
+    table.m_valuesTyped = true;
     return table;
 }
 

@@ -87,6 +87,9 @@ public:
     static DbxTable fromJson(const boost::json::value &json);
     static DbxTable fromJsonText(std::string_view text);
 
+    // True for a table decoded from the wire: every value is null or of its column's C++ type above.
+    bool valuesTyped() const { return m_valuesTyped; }
+
     bool operator==(const DbxTable &other) const
     {
         return m_columns == other.m_columns && m_rows == other.m_rows;
@@ -96,6 +99,7 @@ private:
     QList<DbxColumn> m_columns;
     QList<QVariantList> m_rows;
     int m_cursor = -1;
+    bool m_valuesTyped = false;
 };
 
 // The forward-only table reader of a server method and the data packet are both carried this way.

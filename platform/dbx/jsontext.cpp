@@ -120,19 +120,33 @@ std::string jsonText(const boost::json::value &value)
     return out;
 }
 
-boost::json::value parseJsonText(std::string_view text, const char *what)
+namespace {
+
+boost::json::value parseInto(std::string_view text, const char *what, boost::json::storage_ptr storage)
 {
     boost::json::error_code ec;
     boost::json::parse_options options;
     options.max_depth = 64;
-    boost::json::value value = boost::json::parse(
-        text, ec, boost::json::make_shared_resource<boost::json::monotonic_resource>(), options);
+    boost::json::value value = boost::json::parse(text, ec, std::move(storage), options);
     if (ec) {
         throw EDBXError(QStringLiteral("%1 is not valid JSON (%2, %3 bytes)")
                             .arg(QString::fromLatin1(what), QString::fromStdString(ec.message()))
                             .arg(text.size()));
     }
     return value;
+}
+
+} // namespace
+
+boost::json::value parseJsonText(std::string_view text, const char *what)
+{
+    return parseInto(text, what, boost::json::make_shared_resource<boost::json::monotonic_resource>());
+}
+
+boost::json::value parseJsonText(std::string_view text, const char *what,
+                                 boost::json::monotonic_resource &storage)
+{
+    return parseInto(text, what, boost::json::storage_ptr(&storage));
 }
 
 const char *jsonKindName(const boost::json::value &value)

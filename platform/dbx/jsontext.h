@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <boost/json/monotonic_resource.hpp>
 #include <boost/json/storage_ptr.hpp>
 #include <boost/json/value.hpp>
 
@@ -17,6 +18,10 @@ void appendJsonText(std::string &out, const boost::json::value &value);
 // The value lives in one growing block (a shared monotonic resource): big answers parse and free
 // much faster than node by node. Move-construct from it to keep that storage.
 boost::json::value parseJsonText(std::string_view text, const char *what);
+// The same into storage the caller owns: the value and its parts must not outlive it, and in return
+// dropping them costs nothing (no walk over a big answer's values to destroy them one by one).
+boost::json::value parseJsonText(std::string_view text, const char *what,
+                                 boost::json::monotonic_resource &storage);
 
 // UTF-8 of a JSON string as a QString.
 inline QString jsonString(const boost::json::string &text)
