@@ -154,10 +154,18 @@ void DealerPathTest::dealerOrdersAndLooksBack()
     QVERIFY(!form.customerButton()->isVisible()); // dealers do not change the account
     QVERIFY(!form.menuItem(QStringLiteral("R1"))->isVisible());
 
-    // Search "yag" as typed; the box shows it in capitals.
+    // One letter is not searched; then "yag" as typed, which the box shows in capitals.
     QLineEdit *araedit = form.searchBox();
     QTest::mouseClick(araedit, Qt::LeftButton);
-    QTest::keyClicks(araedit, QStringLiteral("yag"));
+    QTest::keyClicks(araedit, QStringLiteral("y"));
+    dialogs.pressOnNext(TMesajDialog::buttonCaption(mbOK));
+    QTest::keyClick(araedit, Qt::Key_Return);
+    QVERIFY(dialogs.waitForDialogs(3, 30000));
+    const QString twoLetters =
+        e2e::messageProblem(dialogs.records()[2], QStringLiteral("Lütfen en az 2 harf giriniz !"), mtWarning);
+    QVERIFY2(twoLetters.isEmpty(), qPrintable(twoLetters));
+    QTest::keyClick(araedit, Qt::Key_End);
+    QTest::keyClicks(araedit, QStringLiteral("ag"));
     QCOMPARE(araedit->text(), QStringLiteral("YAG"));
     QTest::keyClick(araedit, Qt::Key_Return);
     QWidget *stokSheet = form.tabSheet(QStringLiteral("sstoklistesi"));
@@ -188,11 +196,11 @@ void DealerPathTest::dealerOrdersAndLooksBack()
     const QString visibleField = stokGrid->visibleColumns().at(1)->FieldName();
     dialogs.interactOnNext(typeQuantity(items[0].barkod, 1, 2, true));
     QVERIFY(e2e::doubleClickCell(stokGrid, items[0].record, visibleField));
-    QVERIFY(dialogs.waitForDialogs(3, 30000));
+    QVERIFY(dialogs.waitForDialogs(4, 30000));
     QTRY_COMPARE_WITH_TIMEOUT(form.tabCaption(ssepet), SayiBasligi(int(inBasket.size()) + 1, "Sepet"), 20000);
     dialogs.interactOnNext(typeQuantity(items[1].barkod, 1, 4, false));
     QVERIFY(e2e::doubleClickCell(stokGrid, items[1].record, visibleField));
-    QVERIFY(dialogs.waitForDialogs(4, 30000));
+    QVERIFY(dialogs.waitForDialogs(5, 30000));
     QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
     QTRY_COMPARE_WITH_TIMEOUT(form.tabCaption(ssepet), SayiBasligi(int(inBasket.size()) + 2, "Sepet"), 20000);
     const auto miktar = [&](int stokno) {
@@ -211,12 +219,18 @@ void DealerPathTest::dealerOrdersAndLooksBack()
     QTest::mouseClick(ssepet->findChild<QPushButton *>(QStringLiteral("Button5")), Qt::LeftButton);
     QCOMPARE(labelText(ssepet, "geneltoplaml"), QStringLiteral("0,00"));
     QVERIFY(server.query(QStringLiteral("SELECT 1 FROM SEPET WHERE CARINO = 101 AND SEC = 1")).isEmpty());
+    dialogs.pressOnNext(TMesajDialog::buttonCaption(mbOK));
+    QTest::mouseClick(ssepet->findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
+    QVERIFY(dialogs.waitForDialogs(6, 30000));
+    const QString nothing =
+        e2e::messageProblem(dialogs.records()[5], QStringLiteral("Gönderilecek Parça Yok "), mtWarning);
+    QVERIFY2(nothing.isEmpty(), qPrintable(nothing));
 
     int lineA = e2e::recordWhere(sepetGrid, QStringLiteral("STOKNO"), items[0].stokno);
     QVERIFY(lineA >= 0);
     dialogs.interactOnNext(typeQuantity(items[0].barkod, 2, 5, false));
     QVERIFY(e2e::doubleClickCell(sepetGrid, lineA, QStringLiteral("STOKADI")));
-    QVERIFY(dialogs.waitForDialogs(5, 30000));
+    QVERIFY(dialogs.waitForDialogs(7, 30000));
     QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
     QCOMPARE(miktar(items[0].stokno).toDouble(), 5.0);
     lineA = e2e::recordWhere(sepetGrid, QStringLiteral("STOKNO"), items[0].stokno);
@@ -239,7 +253,7 @@ void DealerPathTest::dealerOrdersAndLooksBack()
     QTest::keyClicks(note, kNote1);
     QTest::keyClick(note, Qt::Key_Return);
     QTest::keyClicks(note, kNote2);
-    QCOMPARE(dialogs.dialogCount(), 5);
+    QCOMPARE(dialogs.dialogCount(), 7);
     // The overdue line comes from its own thread; the confirmation repeats it.
     QTRY_VERIFY_WITH_TIMEOUT(!labelText(ssepet, "lbluyarbakiye").isEmpty(), 20000);
     const QString warning = labelText(ssepet, "lbluyarbakiye");
@@ -259,11 +273,11 @@ void DealerPathTest::dealerOrdersAndLooksBack()
     dialogs.pressOnNext(TMesajDialog::buttonCaption(mbOK));
     m_sounds.clear();
     QTest::mouseClick(ssepet->findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
-    QVERIFY(dialogs.waitForDialogs(7, 30000));
+    QVERIFY(dialogs.waitForDialogs(9, 30000));
     QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
-    QCOMPARE(dialogs.records()[5].title, QStringLiteral("Sipariş Onay"));
+    QCOMPARE(dialogs.records()[7].title, QStringLiteral("Sipariş Onay"));
     const QString sent =
-        e2e::messageProblem(dialogs.records()[6], QStringLiteral("Siparişiniz Gönderildi !"), mtInformation);
+        e2e::messageProblem(dialogs.records()[8], QStringLiteral("Siparişiniz Gönderildi !"), mtInformation);
     QVERIFY2(sent.isEmpty(), qPrintable(sent));
     QCOMPARE(m_sounds, QList<int>{int(SystemSound::Asterisk)});
     QVERIFY(note->toPlainText().isEmpty());
@@ -311,9 +325,9 @@ void DealerPathTest::dealerOrdersAndLooksBack()
         return QString();
     });
     QVERIFY(e2e::doubleClickCell(oncekiGrid, orderRecord, QStringLiteral("IDNO")));
-    QVERIFY(dialogs.waitForDialogs(8, 30000));
+    QVERIFY(dialogs.waitForDialogs(10, 30000));
     QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
-    QCOMPARE(dialogs.records()[7].title, QStringLiteral("Sipariş Ayrıntısı"));
+    QCOMPARE(dialogs.records()[9].title, QStringLiteral("Sipariş Ayrıntısı"));
 
     // The statement; an invoice's window totals what the statement line says.
     QVERIFY(e2e::clickTab(form, QStringLiteral("sccariekstre")));
@@ -380,9 +394,9 @@ void DealerPathTest::dealerOrdersAndLooksBack()
         return QString();
     });
     QVERIFY(e2e::doubleClickCell(ekstreGrid, invoice, QStringLiteral("EVRAK")));
-    QVERIFY(dialogs.waitForDialogs(9, 30000));
+    QVERIFY(dialogs.waitForDialogs(11, 30000));
     QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
-    QCOMPARE(dialogs.records()[8].title, QStringLiteral("Evrak Ayrıntısı"));
+    QCOMPARE(dialogs.records()[10].title, QStringLiteral("Evrak Ayrıntısı"));
 
     // The basket to Excel, read back: the captions and each line as the grid shows it.
     QVERIFY(e2e::clickTab(form, QStringLiteral("ssepet")));
@@ -401,7 +415,7 @@ void DealerPathTest::dealerOrdersAndLooksBack()
         return QString();
     });
     QTest::mouseClick(ssepet->findChild<QPushButton *>(QStringLiteral("Button2")), Qt::LeftButton);
-    QVERIFY(dialogs.waitForDialogs(10, 30000));
+    QVERIFY(dialogs.waitForDialogs(12, 30000));
     QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
     const FreeXlSheet sheet = FreeXlSheet::read(written);
     QCOMPARE(sheet.error, FREEXL_OK);
