@@ -622,6 +622,7 @@ private slots:
             QCOMPARE(titleAfter, kMailTitle);
             QCOMPARE(textAfter, kMailText);
             QVERIFY(sendUsable);
+            // The window was looked at before it closed (sendUsable above).
             usableAgain = [] { return true; };
         } else if (method == QLatin1String("SiparisKaydet")) {
             flowDialogs = 1;
