@@ -157,7 +157,6 @@ private:
     void allow(QWidget *window) { m_allowed = window; }
     void closeUnexpectedModal();
     std::unique_ptr<QWidget> mainWindow(const QString &computerId);
-    TSQLConnection &connection();
 
     std::unique_ptr<TempFolders> m_home;
     std::unique_ptr<AppServerFixture> m_server;
@@ -212,11 +211,6 @@ void AccessibilityTest::cleanupTestCase()
 {
     m_server.reset();
     m_home.reset();
-}
-
-TSQLConnection &AccessibilityTest::connection()
-{
-    return m_bagc;
 }
 
 std::unique_ptr<QWidget> AccessibilityTest::mainWindow(const QString &computerId)
