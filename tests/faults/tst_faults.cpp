@@ -19,6 +19,7 @@
 #include "platform/system/shellopen.h"
 #include "platform/system/sounds.h"
 #include "platform/widgets/busyindicator.h"
+#include "platform/widgets/rxgifanimator.h"
 #include "server/proxim.h"
 #include "tests/faults/badanswers.h"
 #include "tests/support/appserverfixture.h"
@@ -466,6 +467,91 @@ private slots:
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QVERIFY2(elsewhere.isEmpty(), qPrintable(elsewhere.join(u',')));
         QVERIFY(!QFile::exists(folders.configHome() + QStringLiteral("/ravla/ayar.ini")));
+    }
+
+    // The start-up loads on their worker: the header banner's stream goes bad. Its errors are
+    // dropped without a word; the loads after it still run.
+    void startupBannerBadServer_data()
+    {
+        QTest::addColumn<Fault>("fault");
+        for (Fault f : faultsFor(Kind::Stream))
+            QTest::addRow("%s", qPrintable(faultName(f))) << f;
+    }
+
+    void startupBannerBadServer()
+    {
+        QFETCH(Fault, fault);
+        const bool refused = fault == Fault::Refused;
+        const std::string path = ScriptedServer::methodPath("BannerResimVer");
+        ScriptedServer proxy;
+        proxy.forwardTo(m_server->host().toStdString(), m_server->port());
+        auto injected = std::make_shared<std::atomic<int>>(0);
+        if (!refused) {
+            proxy.corrupt(path, [fault, injected](ScriptedServer::Answer &answer) {
+                if (injectFault(fault, answer))
+                    ++*injected;
+            });
+        } else {
+            // Nobody at all at start-up: every loader reports its own connection failure.
+            proxy.stopListening();
+        }
+        m_oturum = m_bilgi;
+        // The loads clone the connection as the window is made: the time-out is set before that.
+        const TForm1::Hooks old = TForm1::setHooks({[this, fault](TForm1 &form) -> bool {
+                                                        if (fault == Fault::Slow)
+                                                            form.connection().setReadTimeout(kReadTimeoutMs);
+                                                        form.session() = m_oturum;
+                                                        form.session().setDisip(QStringLiteral("127.0.0.1"));
+                                                        return true;
+                                                    },
+                                                    [](TForm1 &form) {
+                                                        // The opening advertisements are not this test's.
+                                                        form.setAcilisGoruldu(true);
+                                                        AcilisYukleriniBaslat(form);
+                                                    }});
+        const auto restoreHooks = qScopeGuard([&old] { TForm1::setHooks(old); });
+
+        int ticks = 0;
+        QTimer ticker;
+        ticker.setInterval(10);
+        connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        ticker.start();
+        DialogHelper dialogs;
+        // Marquee, three banners, the advertisement count and the balloons.
+        const int expected = refused ? 6 : 0;
+        for (int i = 0; i < expected; ++i)
+            dialogs.interactOnNext(acknowledge());
+
+        TForm1 form(QStringLiteral("127.0.0.1"), proxy.port());
+        SekmeleriKur(form);
+        form.resize(1366, 768);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QWidget *bakiyeler = form.tabSheet(QStringLiteral("sTabbakiyeler"));
+        const auto balloonsCame = [&form, bakiyeler] {
+            return form.tabCaption(bakiyeler).endsWith(QStringLiteral("=Bakiyeler"));
+        };
+        if (fault == Fault::Slow) {
+            QVERIFY2(windowRunsWhilePending(
+                         proxy, path, [&balloonsCame] { return !balloonsCame(); }, ticks),
+                     "the window did not run while the banner was pending");
+        }
+        if (refused) {
+            QVERIFY(dialogs.waitForDialogs(expected, 20000));
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(balloonsCame(), 20000);
+            QVERIFY2(injected->load() > 0, "the answer had nothing this fault could spoil");
+        }
+        QVERIFY(!dialogs.waitForDialogs(expected + 1, 300));
+        QVERIFY2(dialogs.problems().isEmpty(), qPrintable(dialogs.problems()));
+        for (const DialogHelper::Record &r : dialogs.records())
+            QCOMPARE(describe(r), QStringLiteral("TMesajDialog|MesajDialog|Hata|") + BaglantiHatasi);
+        auto *banner = qobject_cast<TRxGIFAnimator *>(form.headerBanner());
+        QVERIFY(banner);
+        QVERIFY2(!banner->hasPicture(), "a spoilt banner was shown");
+        bool fired = false;
+        QTimer::singleShot(0, this, [&fired] { fired = true; });
+        QTRY_VERIFY(fired);
     }
 
     void cleanupTestCase()
