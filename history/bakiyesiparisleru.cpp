@@ -199,14 +199,15 @@ void Tbakiyesiparisler::B1Click()
     const int record = m_grid->focusedRecord();
     if (record < 0)
         return;
-    const auto [stokno, sirano, stokharNo, miktar, kalan, barkod] = satir(record);
+    // A named line, not a structured binding: lambdas cannot capture those before clang 16.
+    const BakiyeSatiri b = satir(record);
     if (MesajGoster(QStringLiteral("Sipariş Bakiyesini Silmek İstiyor musunuz ?"), mtConfirmation, mbYesNo,
                     mbNo) != mrYes)
         return;
     duzCagir([&](TServerMethods1Client &p) {
         TSonucBilgisi k;
         k.Kopyala(m_bilgi);
-        p.BakiyeDuzenle(k, stokno, sirano, stokharNo, miktar, kalan, barkod);
+        p.BakiyeDuzenle(k, b.stokno, b.sirano, b.stokharNo, b.miktar, b.kalan, b.barkod);
     });
     BakiyeAlalim();
 }
@@ -216,19 +217,19 @@ void Tbakiyesiparisler::B2Click()
     const int record = m_grid->focusedRecord();
     if (record < 0)
         return;
-    const auto [stokno, sirano, stokharNo, miktar, kalan, barkod] = satir(record);
+    const BakiyeSatiri b = satir(record);
     if (MesajGoster(QStringLiteral("Sipariş Bakiyesini Değiştirmek İstiyor musunuz ?"), mtConfirmation,
                     mbYesNo, mbYes) != mrYes)
         return;
     Tbakiyedegistir dialog(this);
-    dialog.barkod->setText(barkod);
+    dialog.barkod->setText(b.barkod);
     dialog.adi->setText(odak(record, "ACIKLAMA").toString());
     dialog.finishkod->setText(odak(record, "FINISHKOD").toString());
     dialog.marka->setText(odak(record, "MARKA").toString());
     dialog.model->setText(odak(record, "MODEL").toString());
-    dialog.alinansiparis->setText(FloatToStr(miktar));
+    dialog.alinansiparis->setText(FloatToStr(b.miktar));
     dialog.teslimedilen->setText(FloatToStr(odak(record, "TESLIMEDILEN").toDouble()));
-    dialog.eskibakiye->setText(FloatToStr(kalan));
+    dialog.eskibakiye->setText(FloatToStr(b.kalan));
     const QVariant eldeki = odak(record, "ELDEKI");
     dialog.elimizde->setText(eldeki.isNull() ? QString() : FloatToStr(eldeki.toDouble()));
     dialog.elimizde->setVisible(m_bilgi.MusteriTipi() != 0);
@@ -239,7 +240,7 @@ void Tbakiyesiparisler::B2Click()
     duzCagir([&](TServerMethods1Client &p) {
         TSonucBilgisi k;
         k.Kopyala(m_bilgi);
-        p.BakiyeDegistir(k, stokno, sirano, stokharNo, n, n, barkod);
+        p.BakiyeDegistir(k, b.stokno, b.sirano, b.stokharNo, n, n, b.barkod);
     });
     BakiyeAlalim();
     MesajGoster(QStringLiteral("Bakiye Değiştirildi !"), mtInformation, mbOKOnly, mbOK);
