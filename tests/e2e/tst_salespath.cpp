@@ -44,8 +44,9 @@ QString countersProblem(QWidget *dialog, const QHash<QString, QString> &expected
 // Clicks the item of the popup menu the next click opens (a tool button's menu runs its own loop).
 void clickMenuItemWhenShown(const QString &itemName, bool *clicked)
 {
-    auto *timer = new QTimer;
+    auto *timer = new QTimer(qApp);
     timer->setInterval(20);
+    QTimer::singleShot(30000, timer, &QObject::deleteLater); // no menu came: the test fails on its own
     QObject::connect(timer, &QTimer::timeout, [timer, itemName, clicked] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         if (!menu)
