@@ -11,7 +11,6 @@
 int main(int argc, char **argv)
 {
     webMotoruHazirla();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     TApplication app(argc, argv);
     // A machine without a configured locale gets the program's own: Turkish separators and casing.
     if (QLocale::system().language() == QLocale::C)

@@ -1,18 +1,20 @@
 #include "app/login/formistekyeniu.h"
 
+#include "app/login/webgorunumu.h"
+
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 #include <unistd.h>
 
 Tformistekyeni::Tformistekyeni(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("formistekyeni"));
     resize(900, 680);
-    sitem = new QWebEngineView(this);
+    sitem = WebGorunumuOlustur(this);
     sitem->setObjectName(QStringLiteral("sitem"));
     Button1 = new QPushButton(QStringLiteral("Kapat"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -34,7 +36,7 @@ void Tformistekyeni::gezin(const QString &address)
     m_address = address;
     // The address is used as the distributor's site expects it, blank included; QUrl only
     // percent-encodes that blank on the wire, which any server reads back as the same blank.
-    sitem->setUrl(QUrl(address, QUrl::TolerantMode));
+    sitem->setProperty("url", QUrl(address, QUrl::TolerantMode));
 }
 
 void webMotoruHazirla()
@@ -46,6 +48,7 @@ void webMotoruHazirla()
             qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + " --no-sandbox");
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 void IstekFormuGoster(QWidget *owner, const QString &caption, const QString &address)

@@ -4,7 +4,6 @@
 #include <QUrl>
 
 class QPushButton;
-class QWebEngineView;
 
 // The distributor's request page in an embedded browser, with "Kapat" below it.
 class Tformistekyeni : public QDialog
@@ -16,15 +15,15 @@ public:
     void gezin(const QString &address); // navigates `sitem`
     QString adres() const { return m_address; }
 
-    QWebEngineView *sitem;
+    QWidget *sitem; // a QWebEngineView (see webgorunumu.h)
     QPushButton *Button1;
 
 private:
     QString m_address;
 };
 
-// WebEngine needs its sandbox off when the program runs as root or headless; call before
-// QApplication is constructed.
+// WebEngine needs its sandbox off when the program runs as root or headless, and contexts shared
+// for its views; call before QApplication is constructed.
 void webMotoruHazirla();
 
 // Opens the request form modally (the login's way for a computer the server does not know).

@@ -287,7 +287,9 @@ void RequestFormsTest::requestPageOpensHeadless()
     const QString address =
         QStringLiteral("http://127.0.0.1:%1/formmailgonder.aspx?carino=0&kullanici= &id=ABC123")
             .arg(m_server->port());
-    QSignalSpy loaded(form.sitem, &QWebEngineView::loadFinished);
+    auto *view = qobject_cast<QWebEngineView *>(form.sitem);
+    QVERIFY2(view, "the browser module did not load");
+    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
     form.gezin(address);
     form.show();
     QVERIFY(loaded.wait(30000));
