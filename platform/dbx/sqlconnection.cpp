@@ -117,6 +117,28 @@ std::string TSQLConnection::get(const std::string &path)
     return exchange(false, path, {});
 }
 
+namespace {
+
+// What the user reads when the exchange itself failed; the library's names ("Read") say too little.
+QString transportErrorText(httplib::Error error)
+{
+    switch (error) {
+    case httplib::Error::Connection:
+        return QStringLiteral("Sunucuya bağlanılamadı");
+    case httplib::Error::ConnectionTimeout:
+        return QStringLiteral("Sunucuya bağlanırken zaman aşımı");
+    case httplib::Error::Read:
+        return QStringLiteral("Sunucunun yanıtı alınamadı (bağlantı kesildi ya da zaman aşımı)");
+    case httplib::Error::Write:
+        return QStringLiteral("İstek sunucuya gönderilemedi");
+    default:
+        return QStringLiteral("Sunucuyla iletişim hatası (%1)")
+            .arg(QString::fromStdString(httplib::to_string(error)));
+    }
+}
+
+} // namespace
+
 std::string TSQLConnection::exchange(bool isPost, const std::string &path, const std::string &body)
 {
     requireOpen();
@@ -124,11 +146,8 @@ std::string TSQLConnection::exchange(bool isPost, const std::string &path, const
     httplib::Result result = isPost ? m_client->Post(path.c_str(), headers, body, "application/json")
                                     : m_client->Get(path.c_str(), headers);
     if (!result) {
-        const httplib::Error error = result.error();
-        throw EDBXError(QStringLiteral("%1:%2: %3")
-                            .arg(HostName())
-                            .arg(Port())
-                            .arg(QString::fromStdString(httplib::to_string(error))));
+        throw EDBXError(
+            QStringLiteral("%1:%2: %3").arg(HostName()).arg(Port()).arg(transportErrorText(result.error())));
     }
     if (result->status != 200) {
         // The server's own message, when it sent one, says more than the status.

@@ -132,7 +132,7 @@ QString defaultErrorDisplay(const QString &text = QStringLiteral(".+"))
     return QStringLiteral("QMessageBox\\|ExceptionBox\\|[^|]*\\|") + text;
 }
 // What a plain open says when nobody listens.
-const QString kRefusedText = QStringLiteral("127\\.0\\.0\\.1:\\d+: Connection");
+const QString kRefusedText = QStringLiteral("127\\.0\\.0\\.1:\\d+: Sunucuya bağlanılamadı");
 // The picture loader's box: the error's class name, ": " and its message.
 QString pictureErrorBox()
 {
