@@ -327,6 +327,21 @@ class FaultsTest : public QObject
         return ticks >= start + 3 && pending();
     }
 
+    // Puts `proxy` in front of the reference server, spoiling `path`'s answers with `fault` (a refused
+    // server has nothing to spoil: the test stops it listening). The count says how many it reached.
+    std::shared_ptr<std::atomic<int>> spoil(ScriptedServer &proxy, const std::string &path, Fault fault)
+    {
+        proxy.forwardTo(m_server->host().toStdString(), m_server->port());
+        auto injected = std::make_shared<std::atomic<int>>(0);
+        if (fault != Fault::Refused) {
+            proxy.corrupt(path, [fault, injected](ScriptedServer::Answer &answer) {
+                if (injectFault(fault, answer))
+                    ++*injected;
+            });
+        }
+        return injected;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -378,14 +393,7 @@ private slots:
         const std::string path = ScriptedServer::methodPath("BuyukGetir");
         TempFolders folders;
         ScriptedServer proxy;
-        proxy.forwardTo(m_server->host().toStdString(), m_server->port());
-        auto injected = std::make_shared<std::atomic<int>>(0);
-        if (!refused) {
-            proxy.corrupt(path, [fault, injected](ScriptedServer::Answer &answer) {
-                if (injectFault(fault, answer))
-                    ++*injected;
-            });
-        }
+        const auto injected = spoil(proxy, path, fault);
         TSQLConnection bagc;
         if (fault == Fault::Slow)
             bagc.setReadTimeout(kReadTimeoutMs);
@@ -484,14 +492,8 @@ private slots:
         const bool refused = fault == Fault::Refused;
         const std::string path = ScriptedServer::methodPath("BannerResimVer");
         ScriptedServer proxy;
-        proxy.forwardTo(m_server->host().toStdString(), m_server->port());
-        auto injected = std::make_shared<std::atomic<int>>(0);
-        if (!refused) {
-            proxy.corrupt(path, [fault, injected](ScriptedServer::Answer &answer) {
-                if (injectFault(fault, answer))
-                    ++*injected;
-            });
-        } else {
+        const auto injected = spoil(proxy, path, fault);
+        if (refused) {
             // Nobody at all at start-up: every loader reports its own connection failure.
             proxy.stopListening();
         }
@@ -590,14 +592,7 @@ private slots:
         const auto restoreShellOpen = qScopeGuard([&] { setShellOpenHandler(oldShellOpen); });
         m_oturum = salesCall(QLatin1String(c.method)) ? m_satici : m_bilgi;
         ScriptedServer proxy;
-        proxy.forwardTo(m_server->host().toStdString(), m_server->port());
-        auto injected = std::make_shared<std::atomic<int>>(0);
-        if (!refused) {
-            proxy.corrupt(path, [fault, injected](ScriptedServer::Answer &answer) {
-                if (injectFault(fault, answer))
-                    ++*injected;
-            });
-        }
+        const auto injected = spoil(proxy, path, fault);
 
         TForm1 form(QStringLiteral("127.0.0.1"), proxy.port());
         if (fault == Fault::Slow)
