@@ -2,6 +2,7 @@
 
 #include "appserver/database.h"
 #include "platform/dbx/jsonmarshal.h"
+#include "platform/dbx/jsontext.h"
 
 #include <QDate>
 
@@ -51,55 +52,6 @@ int columnSize(int type)
 }
 } // namespace
 
-namespace {
-
-void appendEscaped(std::string &out, std::string_view text)
-{
-    static const char hex[] = "0123456789abcdef";
-    out += '"';
-    std::size_t run = 0; // start of the characters not yet copied
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x20 && c != '"' && c != '\\')
-            continue;
-        out.append(text.data() + run, i - run);
-        run = i + 1;
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            out += "\\u00";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        }
-    }
-    out.append(text.data() + run, text.size() - run);
-    out += '"';
-}
-
-template<class T>
-void appendNumber(std::string &out, T value)
-{
-    char buffer[32];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, r.ptr);
-}
-
-} // namespace
-
 // Rows go straight from SQLite into JSON text, column by column: building a DbxTable or a JSON
 // tree first costs several times the budget of a 10,000-row search. The tests read every answer
 // back with the client's own strict decoder.
@@ -122,13 +74,13 @@ std::string tableText(Statement &query, const std::vector<ColumnSpec> &columns)
             }
             switch (columns[c].type) {
             case DbxInt32:
-                appendNumber(out, query.columnInt(col));
+                appendJsonNumber(out, query.columnInt(col));
                 break;
             case DbxInt64:
-                appendNumber(out, query.columnInt64(col));
+                appendJsonNumber(out, query.columnInt64(col));
                 break;
             case DbxDouble:
-                appendNumber(out, query.columnDouble(col));
+                appendJsonNumber(out, query.columnDouble(col));
                 break;
             case DbxBoolean:
                 out += query.columnInt(col) != 0 ? "true" : "false";
@@ -137,7 +89,7 @@ std::string tableText(Statement &query, const std::vector<ColumnSpec> &columns)
                 out += json::serialize(streamJson(query.columnBlob(col)));
                 break;
             default:
-                appendEscaped(out, query.columnText(col));
+                appendJsonString(out, query.columnText(col));
                 break;
             }
         }
@@ -154,21 +106,21 @@ std::string tableText(Statement &query, const std::vector<ColumnSpec> &columns)
             text += ',';
         const int size = columnSize(columns[c].type);
         text += '[';
-        appendEscaped(text, columns[c].name);
+        appendJsonString(text, columns[c].name);
         text += ',';
-        appendNumber(text, int(columns[c].type));
+        appendJsonNumber(text, int(columns[c].type));
         text += ',';
-        appendNumber(text, c);
+        appendJsonNumber(text, c);
         text += ",0,0,";
-        appendNumber(text, size);
+        appendJsonNumber(text, size);
         text += ',';
-        appendNumber(text, size);
+        appendJsonNumber(text, size);
         text += ",0,true,false,0,false,false]";
     }
     text += ']';
     for (std::size_t c = 0; c < n; ++c) {
         text += ',';
-        appendEscaped(text, columns[c].name);
+        appendJsonString(text, columns[c].name);
         text += ":[";
         text += values[c];
         text += ']';

@@ -7,14 +7,17 @@
 #include <charconv>
 #include <cmath>
 
-namespace {
-
-void appendString(std::string &out, boost::json::string_view text)
+void appendJsonString(std::string &out, std::string_view text)
 {
     static const char hex[] = "0123456789abcdef";
-    out.push_back('"');
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
+    out += '"';
+    std::size_t run = 0; // start of the characters not yet copied
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        out.append(text.data() + run, i - run);
+        run = i + 1;
         switch (c) {
         case '"':
             out += "\\\"";
@@ -38,27 +41,25 @@ void appendString(std::string &out, boost::json::string_view text)
             out += "\\f";
             break;
         default:
-            if (c < 0x20) {
-                out += "\\u00";
-                out.push_back(hex[c >> 4]);
-                out.push_back(hex[c & 15]);
-            } else {
-                out.push_back(ch);
-            }
+            out += "\\u00";
+            out += hex[c >> 4];
+            out += hex[c & 15];
         }
     }
-    out.push_back('"');
+    out.append(text.data() + run, text.size() - run);
+    out += '"';
 }
 
-template<class N>
-void appendNumber(std::string &out, N number)
+void appendJsonNumber(std::string &out, double number)
 {
+    if (!std::isfinite(number)) {
+        out += "null";
+        return;
+    }
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, number);
     out.append(buffer, result.ptr);
 }
-
-} // namespace
 
 void appendJsonText(std::string &out, const boost::json::value &value)
 {
@@ -70,19 +71,16 @@ void appendJsonText(std::string &out, const boost::json::value &value)
         out += value.get_bool() ? "true" : "false";
         break;
     case boost::json::kind::int64:
-        appendNumber(out, value.get_int64());
+        appendJsonNumber(out, value.get_int64());
         break;
     case boost::json::kind::uint64:
-        appendNumber(out, value.get_uint64());
+        appendJsonNumber(out, value.get_uint64());
         break;
     case boost::json::kind::double_:
-        if (std::isfinite(value.get_double()))
-            appendNumber(out, value.get_double());
-        else
-            out += "null";
+        appendJsonNumber(out, value.get_double());
         break;
     case boost::json::kind::string:
-        appendString(out, value.get_string());
+        appendJsonString(out, std::string_view(value.get_string().data(), value.get_string().size()));
         break;
     case boost::json::kind::array: {
         out.push_back('[');
@@ -103,7 +101,7 @@ void appendJsonText(std::string &out, const boost::json::value &value)
             if (!first)
                 out.push_back(',');
             first = false;
-            appendString(out, member.key());
+            appendJsonString(out, std::string_view(member.key().data(), member.key().size()));
             out.push_back(':');
             appendJsonText(out, member.value());
         }

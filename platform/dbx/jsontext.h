@@ -6,13 +6,25 @@
 #include <boost/json/storage_ptr.hpp>
 #include <boost/json/value.hpp>
 
+#include <charconv>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 // JSON text in and out. Doubles are written as plain shortest decimals ("18", "1.25"), as a
 // DataSnap server writes them, rather than Boost's "1.8E1"; NaN and infinities become null.
 std::string jsonText(const boost::json::value &value);
 void appendJsonText(std::string &out, const boost::json::value &value);
+// The pieces, for writers that produce JSON text without building a tree first.
+void appendJsonString(std::string &out, std::string_view text);
+void appendJsonNumber(std::string &out, double number); // null when not finite
+template<class Integer, std::enable_if_t<std::is_integral_v<Integer>, int> = 0>
+void appendJsonNumber(std::string &out, Integer number)
+{
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, number);
+    out.append(buffer, result.ptr);
+}
 
 // Parses a whole JSON text; raises EDBXError saying what was parsed and where it broke.
 // The value lives in one growing block (a shared monotonic resource): big answers parse and free
