@@ -36,13 +36,11 @@ Olusturucu olusturucu(QString &hata)
 
 } // namespace
 
-QWidget *WebGorunumuOlustur(QWidget *parent, QString *hata)
+QWidget *WebGorunumuOlustur(QWidget *parent)
 {
     QString neden;
     if (Olusturucu olustur = olusturucu(neden))
         return olustur(parent);
-    if (hata)
-        *hata = neden;
     auto *yerine = new QLabel(QStringLiteral("Web sayfası gösterilemiyor: %1").arg(neden), parent);
     yerine->setWordWrap(true);
     yerine->setAlignment(Qt::AlignCenter);

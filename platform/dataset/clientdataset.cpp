@@ -163,31 +163,14 @@ void TClientDataSet::appendRows(QVector<QVariantList> rows, RowTypes types)
     checkBrowseMode();
     if (rows.isEmpty())
         return;
-    // Loaders hand over rows whose values already have their fields' types: those are taken as they
-    // are, without touching (and so without copying) the shared rows. Small integers still need their
-    // range check, so they always go through the conversion.
-    std::vector<QMetaType> stored(m_fields.size());
-    for (size_t i = 0; i < m_fields.size(); ++i) {
-        const TFieldType type = m_fields[i]->DataType();
-        if (type != TFieldType::ftSmallint)
-            stored[i] = QMetaType(TField::storedTypeId(type));
-    }
-    auto needsConversion = [&](const QVariantList &row) {
-        if (row.size() != qsizetype(stored.size()))
-            return true;
-        for (qsizetype i = 0; i < row.size(); ++i) {
-            const QVariant &v = row.at(i);
-            if (v.isValid() && v.metaType() != stored[size_t(i)])
-                return true;
-        }
-        return false;
-    };
-    // Convert everything first so a bad value leaves the data set as it was.
+    // Convert everything first so a bad value leaves the data set as it was. A row that needs no
+    // conversion comes back shared and is left alone, so the shared row list is not copied for it.
     for (qsizetype r = 0; r < rows.size(); ++r) {
-        if (types == RowTypes::AlreadyStored && rows.at(r).size() == qsizetype(stored.size()))
+        if (types == RowTypes::AlreadyStored && rows.at(r).size() == FieldCount())
             continue;
-        if (needsConversion(rows.at(r)))
-            rows[r] = coerceRow(rows.at(r));
+        QVariantList row = coerceRow(rows.at(r));
+        if (!row.isSharedWith(rows.at(r)))
+            rows[r] = std::move(row);
     }
     const int first = int(m_rows.size());
     if (notifying())
